@@ -1,0 +1,52 @@
+# Tests: one executable per area. tests/<area>/*.cpp is portable and runs in both builds;
+# tests/<area>/wine/*.cpp runs only in the Windows build (under Wine). An area may add a
+# tests/<area>/tests.cmake, included after its target exists, for fixtures or wrappers.
+
+set(ZT_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(${ZT_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+enable_testing()
+
+zt_library(zt_fakes FOLDER tests/fakes DEPS zt_platform)
+
+if(WIN32)
+    set(ZT_TEST_PREFIX wine)
+else()
+    set(ZT_TEST_PREFIX native)
+endif()
+
+function(zt_area_tests area)
+    set(dir ${CMAKE_SOURCE_DIR}/tests/${area})
+    file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+    if(WIN32)
+        file(GLOB wine_srcs CONFIGURE_DEPENDS ${dir}/wine/*.cpp)
+        list(APPEND srcs ${wine_srcs})
+    endif()
+    if(NOT srcs)
+        return()
+    endif()
+    set(target test_${area})
+    add_executable(${target} ${srcs})
+    zt_warnings(${target})
+    target_link_libraries(${target} PRIVATE ${ARGN} zt_fakes gmock gtest_main)
+    if(WIN32)
+        target_link_libraries(${target} PRIVATE zt_win32)
+    endif()
+    if(EXISTS ${dir}/tests.cmake)
+        include(${dir}/tests.cmake)
+    else()
+        add_test(NAME ${ZT_TEST_PREFIX}.${area} COMMAND ${target})
+    endif()
+endfunction()
+
+zt_area_tests(platform zt_platform zt_routine)
+zt_area_tests(settings zt_settings)
+zt_area_tests(serial zt_serial)
+zt_area_tests(calsat zt_calsat)
+zt_area_tests(rotator zt_rotator)
+zt_area_tests(ui zt_ui)
+zt_area_tests(about zt_about)
+zt_area_tests(options zt_options)
+zt_area_tests(app zt_app)
