@@ -63,8 +63,16 @@ std::string FormatDate(TDateTime value, const LocaleFormats& fmt);     // ShortD
 std::string FormatTime(TDateTime value, const LocaleFormats& fmt);     // LongTimeFormat
 std::string FormatDateTime(TDateTime value, const LocaleFormats& fmt); // date, blank, time
 
-// Calendar conversions shared by the parsers; throw EConvertError outside years 1 to 9999.
+// Calendar conversions; throw EConvertError for a field out of range or a date outside the
+// years 1 to 9999. Before 1899-12-30 the time of day counts away from zero, as the type has it.
 TDateTime EncodeDate(int year, int month, int day);
 TDateTime EncodeTime(int hour, int minute, int second, int millisecond = 0);
+TDateTime CombineDateTime(TDateTime date, TDateTime time);
+
+struct TDateTimeParts {
+    int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
+};
+// Rounds to the millisecond.
+TDateTimeParts DecodeDateTime(TDateTime value);
 
 } // namespace zt
