@@ -17,7 +17,8 @@ std::string_view Trimmed(std::string_view s) {
 
 int IIniFile::ReadInteger(const std::string& path, const std::string& section,
                           const std::string& key, int def) {
-    std::string_view text = Trimmed(ReadString(path, section, key, ""));
+    const std::string stored = ReadString(path, section, key, "");
+    std::string_view text = Trimmed(stored);
     // from_chars takes no plus sign; a sign after it ("+-1") stays an error.
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
