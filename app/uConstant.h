@@ -18,11 +18,47 @@ enum TRotateMode { gsNormal, gsOverlap, gsFlip, gsCrossing };
 inline constexpr std::array<std::string_view, 4> RotateModeNames{"Normal", "Overlap", "Flip",
                                                                  "Crossing"};
 
-inline std::string_view RotateModeName(TRotateMode mode) { return RotateModeNames[mode]; }
+inline std::string_view RotateModeName(TRotateMode mode) {
+    return RotateModeNames[mode];
+}
 
 enum TControlMode { ctNone, ctManual, ctTracking };
 
 // Pass alert state; the order matters (alNone < alPreAOS < alAOS < alLOS).
 enum TAlert { alNone, alPreAOS, alAOS, alLOS };
+
+// Sections of the settings file.
+inline constexpr char SectionMain[] = "/Main";
+inline constexpr char SectionAlert[] = "/Alert";
+inline constexpr char SectionRegistry[] = "/Registry";
+inline constexpr char SectionOptions[] = "/Options";
+inline constexpr char SectionOptionsApp[] = "/Options/App";
+inline constexpr char SectionOptionsCom[] = "/Options/Com";
+inline constexpr char SectionOptionsGS232[] = "/Options/GS232";
+
+// Keys of the settings file.
+inline constexpr char KeyLeft[] = "Left";
+inline constexpr char KeyTop[] = "Top";
+inline constexpr char KeyTabIndex[] = "TabIndex";
+inline constexpr char KeyPreAosTime[] = "PreAosTime";
+inline constexpr char KeyAlert[] = "Alert";
+inline constexpr char KeyApp[] = "App";
+inline constexpr char KeyInifile[] = "Inifile";
+inline constexpr char KeyElements[] = "Elements";
+inline constexpr char KeyRegKey[] = "RegKey";
+inline constexpr char KeyComPort[] = "ComPort";
+inline constexpr char KeyBaudRate[] = "BaudRate";
+inline constexpr char KeyDataBits[] = "DataBits";
+inline constexpr char KeyParity[] = "Parity";
+inline constexpr char KeyStopBits[] = "StopBits";
+inline constexpr char KeyFlowControl[] = "FlowControl";
+inline constexpr char KeyInterval[] = "Interval";
+inline constexpr char KeyAzRotator[] = "AzRotator";
+inline constexpr char KeyElRotator[] = "ElRotator";
+inline constexpr char KeyAzOffset[] = "AzOffset";
+inline constexpr char KeyRotateSpeed[] = "RotateSpeed";
+inline constexpr char KeyParkingAz[] = "ParkingAz";
+inline constexpr char KeyParkingEl[] = "ParkingEl";
+inline constexpr char KeyGoParking[] = "GoParking";
 
 } // namespace zt

@@ -1,0 +1,105 @@
+#include "settings/XMLDocumentFile.h"
+
+#include "settings/XMLErrors.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace zt {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path Utf8Path(const std::string& fileName) {
+    return fs::path(std::u8string(fileName.begin(), fileName.end()));
+}
+
+constexpr unsigned ParseOptions =
+    pugi::parse_default | pugi::parse_comments | pugi::parse_pi | pugi::parse_ws_pcdata_single;
+
+// The first 40 characters of the line that holds the offset, and the line's number.
+std::string LineAt(const std::string& text, size_t offset, int& line) {
+    offset = std::min(offset, text.size());
+    line = 1;
+    size_t start = 0;
+    for (size_t i = 0; i < offset; ++i)
+        if (text[i] == '\n')
+            ++line, start = i + 1;
+    const size_t end = text.find_first_of("\r\n", start);
+    const std::string whole = text.substr(start, end == std::string::npos ? end : end - start);
+    size_t bytes = 0;
+    for (int chars = 0; bytes < whole.size() && chars < 40; ++chars)
+        do
+            ++bytes;
+        while (bytes < whole.size() && (static_cast<unsigned char>(whole[bytes]) & 0xC0) == 0x80);
+    return whole.substr(0, bytes);
+}
+
+class StringWriter : public pugi::xml_writer {
+public:
+    void write(const void* data, size_t size) override {
+        text.append(static_cast<const char*>(data), size);
+    }
+    std::string text;
+};
+
+} // namespace
+
+bool XmlFileExists(const std::string& fileName) {
+    std::error_code ec;
+    return fs::exists(Utf8Path(fileName), ec);
+}
+
+void LoadXmlFile(pugi::xml_document& doc, const std::string& fileName) {
+    std::ifstream in(Utf8Path(fileName), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.is_open() || in.bad())
+        throw EXMLDocError("Cannot read the file \"" + fileName + "\"");
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0)
+        text.erase(0, 3);
+    const pugi::xml_parse_result result =
+        doc.load_buffer(text.data(), text.size(), ParseOptions, pugi::encoding_utf8);
+    if (!result) {
+        int line = 0;
+        const std::string source = LineAt(text, size_t(result.offset), line);
+        throw EDOMParseError(std::string(result.description()) + "\r\n" + "行" + ": " +
+                                 std::to_string(line) + "\r\n" + source,
+                             line);
+    }
+}
+
+std::string SerializeXml(const pugi::xml_document& doc) {
+    StringWriter out;
+    out.text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+    for (pugi::xml_node node : doc.children()) {
+        if (node.type() == pugi::node_declaration)
+            continue;
+        node.print(out, "\t", pugi::format_raw, pugi::encoding_utf8);
+        out.text += '\n';
+    }
+    return out.text;
+}
+
+void ReplaceFileContents(const std::string& fileName, const std::string& bytes) {
+    const fs::path target = Utf8Path(fileName);
+    fs::path temp = target;
+    temp += ".tmp";
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    out.flush();
+    out.close();
+    std::error_code ec;
+    if (!out)
+        ec = std::make_error_code(std::errc::io_error);
+    else
+        fs::rename(temp, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        throw EXMLDocError("Cannot save the file \"" + fileName + "\": " + ec.message());
+    }
+}
+
+} // namespace zt
