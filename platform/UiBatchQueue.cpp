@@ -1,0 +1,60 @@
+#include "platform/UiBatchQueue.h"
+
+#include <utility>
+
+namespace zt {
+
+UiBatchQueue::UiBatchQueue(std::function<void()> wake) : wake_(std::move(wake)) {}
+
+void UiBatchQueue::Hand(const std::function<void()>& batch) {
+    Item item{&batch};
+    {
+        std::lock_guard lock(mutex_);
+        queue_.push_back(&item);
+    }
+    handed_.notify_all();
+    if (wake_)
+        wake_();
+    std::unique_lock lock(mutex_);
+    finished_.wait(lock, [&] { return item.done; });
+}
+
+void UiBatchQueue::Finish(Item& item) {
+    {
+        std::lock_guard lock(mutex_);
+        item.done = true;
+    }
+    finished_.notify_all();
+}
+
+void UiBatchQueue::RunPending() {
+    for (;;) {
+        Item* item;
+        {
+            std::lock_guard lock(mutex_);
+            if (queue_.empty())
+                return;
+            item = queue_.front();
+            queue_.pop_front();
+        }
+        try {
+            (*item->batch)();
+        } catch (...) {
+            Finish(*item);
+            throw;
+        }
+        Finish(*item);
+    }
+}
+
+void UiBatchQueue::RunUntil(const std::function<bool()>& done) {
+    while (!done()) {
+        {
+            std::unique_lock lock(mutex_);
+            handed_.wait(lock, [&] { return !queue_.empty(); });
+        }
+        RunPending();
+    }
+}
+
+} // namespace zt

@@ -1,0 +1,62 @@
+#include "serial/EComPort.h"
+
+#include <array>
+
+namespace zt {
+
+namespace {
+
+constexpr std::array<const char*, 24> kTexts = {
+    "Unable to open com port",
+    "WriteFile function failed",
+    "ReadFile function failed",
+    "Invalid Async parameter",
+    "PurgeComm function failed",
+    "Unable to get async status",
+    "SetCommState function failed",
+    "SetCommTimeouts failed",
+    "SetupComm function failed",
+    "ClearCommError function failed",
+    "GetCommModemStatus function failed",
+    "EscapeCommFunction function failed",
+    "TransmitCommChar function failed",
+    "Cannot set property while connected",
+    "EnumPorts function failed",
+    "Failed to store settings",
+    "Failed to load settings",
+    "Link (un)registration failed",
+    "Cannot change led state if ComPort is selected",
+    "Cannot wait for event if event thread is created",
+    "WaitForEvent method failed",
+    "A component is linked to OnRxBuf event",
+    "Registry error",
+    "Port Not Open",
+};
+
+} // namespace
+
+std::string ComErrorText(int code) {
+    if (code < 1 || code > static_cast<int>(kTexts.size()))
+        return {};
+    return kTexts[code - 1];
+}
+
+EComPort::EComPort(const std::string& message, int code, int winCode)
+    : std::runtime_error(message), FWinCode(winCode), FCode(code) {}
+
+EComPort EComPort::Create(int ACode, int AWinCode) {
+    return EComPort(ComErrorText(ACode) + " (Error: " + std::to_string(AWinCode) + ")", ACode,
+                    AWinCode);
+}
+
+EComPort EComPort::CreateNoWinCode(int ACode) {
+    return EComPort(ComErrorText(ACode), ACode, -1);
+}
+
+void RaisePortError(int code, int platformCode) {
+    if (platformCode > 0)
+        throw EComPort::Create(code, platformCode);
+    throw EComPort::CreateNoWinCode(code);
+}
+
+} // namespace zt
