@@ -1,0 +1,5 @@
+# Windows builds also test the Win32 renderer.
+if(WIN32)
+    target_link_libraries(${target} PRIVATE zt_ui_win32)
+endif()
+add_test(NAME ${ZT_TEST_PREFIX}.${area} COMMAND ${target})

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace zt {
+
+enum class Alignment { Left, Right, Center };
+
+} // namespace zt

@@ -1,0 +1,21 @@
+#include "ui/CheckBox.h"
+
+namespace zt {
+
+CheckBox::CheckBox(Container& parent) : ButtonControl(parent) {
+    Realize();
+}
+
+void CheckBox::Click() {
+    SetChecked(!checked_);
+    ButtonControl::Click();
+}
+
+void CheckBox::SetChecked(bool checked) {
+    if (checked == checked_)
+        return;
+    checked_ = checked;
+    Changed();
+}
+
+} // namespace zt
