@@ -1,0 +1,39 @@
+#include "app/uRoutine.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace zt {
+
+void DelayMs(IUiThread& ui, int ms, const MonotonicNow& now) {
+    using std::chrono::milliseconds;
+    const auto deadline = now() + milliseconds(ms);
+    for (auto t = now(); t < deadline;) {
+        const auto left = std::chrono::ceil<milliseconds>(deadline - t);
+        ui.PumpFor(static_cast<int>(left.count()));
+        const auto after = now();
+        // A pump that gave back less than half its time was cut short by a quit; waiting on
+        // would only spin. Anything more is timer granularity, so finish the remainder.
+        if (after - t < left / 2)
+            return;
+        t = after;
+    }
+}
+
+void GetVersionInfo(IVersionInfo& info, const std::string& FileName, int Index,
+                    std::string& Value) {
+    const auto resource = info.Load(FileName);
+    if (!resource)
+        return;
+    const auto translations = resource->Translations();
+    if (translations.empty())
+        throw std::runtime_error("情報の取得に失敗しました");
+    char lang[16];
+    std::snprintf(lang, sizeof lang, "%04X%04X", translations[0] & 0xFFFFu, translations[0] >> 16);
+    const auto text = resource->QueryString("\\StringFileInfo\\" + std::string(lang) + "\\" +
+                                            std::string(VersionInfoKeys.at(Index)));
+    if (text && !text->empty())
+        Value = *text;
+}
+
+} // namespace zt

@@ -1,0 +1,33 @@
+// Small routines over platform services, shared by several units.
+#pragma once
+
+#include "platform/IUiThread.h"
+#include "platform/IVersionInfo.h"
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace zt {
+
+using MonotonicNow = std::function<std::chrono::steady_clock::time_point()>;
+
+// Waits until the clock has advanced by ms while the UI thread keeps handling its messages,
+// so timer ticks and clicks run during the wait. Returns early only when the UI thread is
+// quitting.
+void DelayMs(IUiThread& ui, int ms, const MonotonicNow& now = std::chrono::steady_clock::now);
+
+// Names of the version resource's strings, as GetVersionInfo indexes them.
+inline constexpr std::array<std::string_view, 12> VersionInfoKeys{
+    "Comments",     "CompanyName",    "FileDescription", "FileVersion",
+    "InternalName", "LegalCopyright", "LegalTrademarks", "OriginalFilename",
+    "PrivateBuild", "ProductName",    "ProductVersion",  "SpecialBuild"};
+
+// Copies the string VersionInfoKeys[Index] of FileName's version resource (first
+// translation) into Value; leaves Value unchanged when the file or the string is missing.
+// Throws std::runtime_error when the resource has no translation table.
+void GetVersionInfo(IVersionInfo& info, const std::string& FileName, int Index, std::string& Value);
+
+} // namespace zt

@@ -1,0 +1,24 @@
+#include "rotator/RotatorMath.h"
+
+#include <cstdio>
+
+namespace zt {
+
+int Azimuth360(int degrees) {
+    const int r = degrees % 360;
+    return r < 0 ? r + 360 : r;
+}
+
+std::string PointCommand(int az, int el) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "W%.3d %.3d", az, el);
+    return buf;
+}
+
+std::string AzimuthCommand(int az) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "M%.3d", az);
+    return buf;
+}
+
+} // namespace zt

@@ -1,0 +1,16 @@
+// Azimuth arithmetic and the command texts shared by the controller's operations.
+#pragma once
+
+#include <string>
+
+namespace zt {
+
+// Floored modulo 360: 0..359 also for negative differences, which a rotator's three-digit
+// fields cannot carry.
+int Azimuth360(int degrees);
+
+// "W%.3d %.3d" and "M%.3d": at least three digits, a minus sign before them when negative.
+std::string PointCommand(int az, int el);
+std::string AzimuthCommand(int az);
+
+} // namespace zt
