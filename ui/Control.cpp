@@ -60,7 +60,14 @@ void Control::SetVisible(bool visible) {
 }
 
 bool Control::Showing() const {
-    return visible_ && (!parent_ || parent_->Showing());
+    return ShownInParent() && (!parent_ || parent_->Showing());
+}
+
+bool Control::Usable() const {
+    for (const Control* c = this; c->parent_; c = c->parent_)
+        if (!c->ShownInParent() || !c->enabled_)
+            return false;
+    return true;
 }
 
 void Control::SetEnabled(bool enabled) {

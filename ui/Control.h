@@ -47,8 +47,12 @@ public:
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
-    // Visible, and so are all its parents (a tab sheet only while it is the active page).
-    virtual bool Showing() const;
+    // Visible within its parent (a tab sheet: only while it is the active page).
+    virtual bool ShownInParent() const { return visible_; }
+    // Shown in its parent, and so are all its parents up to the form, which is visible.
+    bool Showing() const;
+    // Shown and enabled up to the form, whether or not the form is visible yet.
+    bool Usable() const;
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 

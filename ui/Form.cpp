@@ -132,30 +132,17 @@ bool Form::KeyDown(Key key, ShiftState shift) {
     return DialogKey(key, shift);
 }
 
-namespace {
-
-bool Usable(const Control& c) {
-    if (!c.Showing())
-        return false;
-    for (const Control* p = &c; p; p = p->Parent())
-        if (!p->Enabled())
-            return false;
-    return true;
-}
-
-} // namespace
-
 bool Form::DialogKey(Key key, ShiftState shift) {
     Control* found = nullptr;
     if ((key == vkReturn || key == vkEscape) && shift == ssNone) {
         auto* focusedButton = dynamic_cast<Button*>(activeControl_);
-        if (key == vkReturn && focusedButton && Usable(*focusedButton)) {
+        if (key == vkReturn && focusedButton && focusedButton->Usable()) {
             focusedButton->Click();
             return true;
         }
         ForEachDescendant([&](Control& c) {
             auto* b = dynamic_cast<Button*>(&c);
-            if (!found && b && Usable(*b) && (key == vkReturn ? b->Default() : b->Cancel()))
+            if (!found && b && b->Usable() && (key == vkReturn ? b->Default() : b->Cancel()))
                 found = b;
         });
     } else if (!shift.ctrl && !shift.shift && key != vkNone) {
@@ -165,7 +152,7 @@ bool Form::DialogKey(Key key, ShiftState shift) {
             return false;
         ForEachDescendant([&](Control& c) {
             auto* b = dynamic_cast<ButtonControl*>(&c);
-            if (!found && b && Usable(*b) && b->AccessKey() == key)
+            if (!found && b && b->Usable() && b->AccessKey() == key)
                 found = b;
         });
     }

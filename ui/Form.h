@@ -78,7 +78,6 @@ public:
     WindowHandle Handle() const { return peer_ ? peer_->Handle() : 0; }
     void BringToFront();
 
-    bool Showing() const override { return Visible(); }
     const std::vector<Action*>& Actions() const { return actions_; }
 
 private:

@@ -44,8 +44,8 @@ int TabSheet::PageIndex() const {
     return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
 }
 
-bool TabSheet::Showing() const {
-    return pages_.ActivePageIndex() == PageIndex() && Control::Showing();
+bool TabSheet::ShownInParent() const {
+    return pages_.ActivePageIndex() == PageIndex() && Visible();
 }
 
 } // namespace zt

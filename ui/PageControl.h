@@ -32,7 +32,7 @@ public:
     ~TabSheet() override;
     PageControl& Pages() const { return pages_; }
     int PageIndex() const;
-    bool Showing() const override;
+    bool ShownInParent() const override;
 
 private:
     PageControl& pages_;
