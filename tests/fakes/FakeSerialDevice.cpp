@@ -152,6 +152,7 @@ int FakeSerialDevice::StartEventWatch(unsigned events) {
     if (const int error = Failure(Op::EventWatch))
         return error;
     watched_ = events;
+    calls.push_back("watch");
     return 0;
 }
 

@@ -46,7 +46,8 @@ public:
     // Called with each write's bytes; what it returns arrives as input.
     std::function<std::string(const std::string& written)> reply;
 
-    // What the port did, in order: "open COM3", "queues", "line", "timeouts", "close".
+    // What the port did on the UI thread, in order: "open COM3", "queues", "line",
+    // "timeouts", "watch" (event watch started), "close".
     std::vector<std::string> calls;
     SerialLineSettings line;
     SerialTimeouts timeouts;
