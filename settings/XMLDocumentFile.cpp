@@ -16,8 +16,8 @@ fs::path Utf8Path(const std::string& fileName) {
     return fs::path(std::u8string(fileName.begin(), fileName.end()));
 }
 
-constexpr unsigned ParseOptions =
-    pugi::parse_default | pugi::parse_comments | pugi::parse_pi | pugi::parse_ws_pcdata_single;
+constexpr unsigned ParseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_pi |
+                                  pugi::parse_ws_pcdata_single | pugi::parse_fragment;
 
 // The first 40 characters of the line that holds the offset, and the line's number.
 std::string LineAt(const std::string& text, size_t offset, int& line) {
@@ -35,6 +35,14 @@ std::string LineAt(const std::string& text, size_t offset, int& line) {
             ++bytes;
         while (bytes < whole.size() && (static_cast<unsigned char>(whole[bytes]) & 0xC0) == 0x80);
     return whole.substr(0, bytes);
+}
+
+[[noreturn]] void ThrowParseError(const std::string& text, size_t offset,
+                                  const std::string& reason) {
+    int line = 0;
+    const std::string source = LineAt(text, offset, line);
+    throw EDOMParseError(reason + "\r\n" + "行" + ": " + std::to_string(line) + "\r\n" + source,
+                         line);
 }
 
 class StringWriter : public pugi::xml_writer {
@@ -61,13 +69,22 @@ void LoadXmlFile(pugi::xml_document& doc, const std::string& fileName) {
         text.erase(0, 3);
     const pugi::xml_parse_result result =
         doc.load_buffer(text.data(), text.size(), ParseOptions, pugi::encoding_utf8);
-    if (!result) {
-        int line = 0;
-        const std::string source = LineAt(text, size_t(result.offset), line);
-        throw EDOMParseError(std::string(result.description()) + "\r\n" + "行" + ": " +
-                                 std::to_string(line) + "\r\n" + source,
-                             line);
+    if (!result)
+        ThrowParseError(text, size_t(result.offset), result.description());
+    // The parser takes fragments, so the document's own shape is checked here.
+    pugi::xml_node element;
+    for (pugi::xml_node node : doc.children()) {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+            ThrowParseError(text, size_t(node.offset_debug()),
+                            "Text is not allowed outside the document element");
+        if (node.type() == pugi::node_element && element)
+            ThrowParseError(text, size_t(node.offset_debug()),
+                            "Only one document element is allowed");
+        if (node.type() == pugi::node_element)
+            element = node;
     }
+    if (!element)
+        ThrowParseError(text, text.size(), "No document element found");
 }
 
 std::string SerializeXml(const pugi::xml_document& doc) {
