@@ -1,0 +1,192 @@
+// Creation, loading and saving, and the closing check.
+#include "settings/uOptions.h"
+
+#include "rotator/GS232.h"
+#include "settings/XMLInifile.h"
+#include "settings/uOptionsRules.h"
+#include "ui/Application.h"
+
+namespace zt {
+namespace {
+
+constexpr const char* SerialPortMap = "HARDWARE\\DEVICEMAP\\SERIALCOMM";
+
+// A hand-edited value that does not convert is reported and its default stands in, so
+// that OK does not write empty values over the keys after it.
+template <class T, class Read, class Set>
+void LoadKey(IMessageBox& messages, Read read, const T& Default, Set set) {
+    T value = Default;
+    try {
+        value = read();
+    } catch (const EConvertError& e) {
+        messages.Show(e.what(), MessageKind::Error);
+    }
+    set(value);
+}
+
+} // namespace
+
+TOptions::TOptions(Application& app, const TOptionsServices& services, std::string settingsFile,
+                   TGS232& gs232)
+    : Form(app), FServices(services), FGs232(gs232), FXMLIniFile(std::move(settingsFile)) {
+    LayOut();
+    ConnectHandlers();
+}
+
+void TOptions::FormCreate() {
+    ListComPorts();
+    LoadPlacement();
+    LoadOptions();
+}
+
+void TOptions::ListComPorts() {
+    for (const std::string& port : FServices.Registry.LocalMachineStrings(SerialPortMap))
+        cmbComPort.AddItem(port);
+}
+
+void TOptions::LoadPlacement() {
+    TXMLIniFile ini(FXMLIniFile, FServices.Formats);
+    ini.OpenNode(SectionOptions, true);
+    const int left = ini.ReadInteger(KeyLeft, 0);
+    const int top = ini.ReadInteger(KeyTop, 0);
+    if (left == 0 && top == 0)
+        CenterOnScreen();
+    else
+        SetBounds(left, top, Width(), Height());
+    // Any other page number leaves the first page open.
+    const int page = ini.ReadInteger(KeyTabIndex, 0);
+    PageControl1.SetActivePageIndex(page >= 0 && page <= 2 ? page : 0);
+}
+
+void TOptions::LoadOptions() {
+    TXMLIniFile ini(FXMLIniFile, FServices.Formats);
+    FFirstStart = !ini.NodeExists(SectionOptionsCom);
+    IMessageBox& messages = App().Messages();
+    const auto text = [&](const char* key, const std::string& Default,
+                          void (TOptions::*set)(const std::string&)) {
+        (this->*set)(ini.ReadString(key, Default));
+    };
+    const auto number = [&](const char* key, int Default, auto set) {
+        LoadKey(
+            messages, [&] { return ini.ReadInteger(key, Default); }, Default, set);
+    };
+
+    ini.OpenNode(SectionOptionsApp, true);
+    text(KeyApp, "CALSAT32", &TOptions::SetApp);
+    text(KeyInifile, "C:\\Calsat32\\CALSAT32.INI", &TOptions::SetIniFile);
+    text(KeyRegKey, "\\Software\\VB and VBA Program Settings\\TAVMIR\\CALSAT32",
+         &TOptions::SetRegKey);
+    text(KeyElements, "C:\\Calsat32\\ELEM.TXT", &TOptions::SetElements);
+
+    ini.OpenNode(SectionOptionsCom, true);
+    const auto& ports = cmbComPort.Items();
+    text(KeyComPort, ports.empty() ? std::string() : ports.front(), &TOptions::SetComPort);
+    number(KeyBaudRate, 9600, [this](int v) { SetBaudRate(v); });
+    text(KeyDataBits, "8", &TOptions::SetDataBits);
+    text(KeyParity, "None", &TOptions::SetParity);
+    text(KeyStopBits, "1", &TOptions::SetStopBits);
+    text(KeyFlowControl, "Hardware", &TOptions::SetFlowControl);
+
+    ini.OpenNode(SectionOptionsGS232, true);
+    // An ordinal the radio groups do not offer selects their first item.
+    number(KeyAzRotator, az450, [this](int v) { SetAzRotator(v == az360 ? az360 : az450); });
+    number(KeyElRotator, el180, [this](int v) {
+        SetElRotator(v == el90 || v == elNone ? static_cast<TElRotator>(v) : el180);
+    });
+    number(KeyInterval, 1000, [this](int v) { SetIntervalTime(v); });
+    number(KeyAzOffset, 0, [this](int v) { SetAzOffset(v); });
+    number(KeyRotateSpeed, 1, [this](int v) { SetRotaterSpeed(v); });
+    number(KeyParkingAz, 0, [this](int v) { SetParkingAz(v); });
+    number(KeyParkingEl, 0, [this](int v) { SetParkingEl(v); });
+    LoadKey(
+        messages, [&] { return ini.ReadBool(KeyGoParking, true); }, true,
+        [this](bool v) { SetGoParking(v); });
+}
+
+void TOptions::SavePlacement() {
+    TXMLIniFile ini(FXMLIniFile, FServices.Formats);
+    ini.OpenNode(SectionOptions, true);
+    ini.WriteInteger(KeyLeft, Left());
+    ini.WriteInteger(KeyTop, Top());
+    ini.WriteInteger(KeyTabIndex, PageControl1.ActivePageIndex());
+    ini.CloseNode();
+    ini.UpdateFile();
+}
+
+void TOptions::SaveOptions() {
+    TXMLIniFile ini(FXMLIniFile, FServices.Formats);
+    ini.OpenNode(SectionOptionsApp, true);
+    ini.WriteString(KeyApp, FApp);
+    ini.WriteString(KeyInifile, FIniFile);
+    ini.WriteString(KeyRegKey, FRegKey);
+    ini.WriteString(KeyElements, FElements);
+    ini.CloseNode();
+    ini.UpdateFile();
+
+    ini.OpenNode(SectionOptionsCom, true);
+    ini.WriteString(KeyComPort, FComPort);
+    ini.WriteInteger(KeyBaudRate, FBaudRate);
+    ini.WriteString(KeyDataBits, FDataBits);
+    ini.WriteString(KeyParity, FParity);
+    ini.WriteString(KeyStopBits, FStopBits);
+    ini.WriteString(KeyFlowControl, FFlowControl);
+    ini.CloseNode();
+    ini.UpdateFile();
+
+    ini.OpenNode(SectionOptionsGS232, true);
+    ini.WriteInteger(KeyInterval, FIntervalTime);
+    ini.WriteInteger(KeyAzRotator, FAzRotator);
+    ini.WriteInteger(KeyElRotator, FElRotator);
+    ini.WriteInteger(KeyAzOffset, FAzOffset);
+    ini.WriteInteger(KeyRotateSpeed, FRotateSpeed);
+    ini.WriteInteger(KeyParkingAz, FParkingAz);
+    ini.WriteInteger(KeyParkingEl, FParkingEl);
+    ini.WriteBool(KeyGoParking, FGoParking);
+    ini.CloseNode();
+    ini.UpdateFile();
+}
+
+void TOptions::btnOk0Click() {
+    // Settings that could not be written must not look confirmed.
+    try {
+        SavePlacement();
+        SaveOptions();
+    } catch (...) {
+        SetModalResult(ModalResult::None);
+        throw;
+    }
+}
+
+void TOptions::btnCancel0Click() {
+    SavePlacement();
+}
+
+void TOptions::FormCloseQuery(bool& CanClose) {
+    CanClose = (FFirstStart && GetModalResult() == ModalResult::Cancel) || ValidateOptions();
+}
+
+bool TOptions::ValidateOptions() {
+    IMessageBox& messages = App().Messages();
+    if (!CheckFile(FServices.Files, messages, KeyInifile, FIniFile) ||
+        !CheckFile(FServices.Files, messages, KeyElements, FElements))
+        return false;
+    if (FRegKey.empty()) {
+        ShowError(edtInifile.Text() + "のレジストリ指定が空白です");
+        return false;
+    }
+    if (!FServices.Registry.KeyOpens(FRegKey)) {
+        ShowError(edtInifile.Text() + "のレジストリが読めません");
+        return false;
+    }
+    if (!FindPort(cmbComPort.Items(), FComPort)) {
+        ShowError("Com PortのPort No.が誤っています");
+        return false;
+    }
+    return true;
+}
+
+void TOptions::ShowError(const std::string& text) {
+    App().Messages().Show(text, MessageKind::Error, true);
+}
+
+} // namespace zt
