@@ -1,0 +1,69 @@
+// DelayMs: waits on the clock while the UI thread keeps handling its messages.
+#include "app/uRoutine.h"
+#include "tests/fakes/FakeUiThread.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+namespace zt {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+TEST(DelayMs, PumpsUntilTheClockHasAdvancedByTheDelay) {
+    struct Case {
+        const char* name;
+        int ms;
+        int advanceCap; // most a pump lets the clock advance
+        std::vector<int> pumps;
+    } cases[] = {
+        {"one pump covers it", 500, 1000, {500}},
+        {"a pump that ends early is followed by the remainder", 500, 300, {500, 200}},
+        {"a quit ends the wait instead of spinning", 500, 0, {500}},
+        {"nothing to wait for", 0, 1000, {}},
+    };
+    for (const auto& c : cases) {
+        FakeUiThread ui;
+        Clock::time_point now{};
+        std::vector<int> pumps;
+        ui.onPump = [&](int ms) {
+            pumps.push_back(ms);
+            now += std::chrono::milliseconds(std::min(ms, c.advanceCap));
+        };
+        DelayMs(ui, c.ms, [&] { return now; });
+        EXPECT_EQ(pumps, c.pumps) << c.name;
+    }
+}
+
+TEST(DelayMs, OnTheRealClockBatchesFromOtherThreadsRunDuringTheWait) {
+    FakeUiThread ui;
+    // A blocking pump, as the real UI thread's: sleeps in slices, handling batches between.
+    ui.onPump = [&](int ms) {
+        const auto end = Clock::now() + std::chrono::milliseconds(ms);
+        while (Clock::now() < end) {
+            std::this_thread::sleep_for(10ms);
+            ui.HandlePending();
+        }
+    };
+    std::atomic<bool> ran{false};
+    std::thread other([&] {
+        std::this_thread::sleep_for(100ms);
+        ui.Synchronize([&] { ran = true; });
+    });
+    const auto start = Clock::now();
+    DelayMs(ui, 300);
+    const auto waited = Clock::now() - start;
+    other.join();
+    EXPECT_TRUE(ran);
+    EXPECT_GE(waited, 300ms);
+    EXPECT_LT(waited, 600ms);
+}
+
+} // namespace
+} // namespace zt
