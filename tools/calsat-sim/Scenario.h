@@ -1,0 +1,51 @@
+#pragma once
+
+#include "tools/calsat-sim/Orbit.h"
+#include "tools/calsat-sim/ScriptedTrack.h"
+
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zt::sim {
+
+// Switches that make the stand-in misbehave, at seconds after the start (simulated time).
+struct Fault {
+    enum Kind { DeleteValue, WriteText, CloseWindow };
+    Kind What = DeleteValue;
+    std::string Value; // registry value name
+    std::string Text;  // what WriteText writes
+    double From = 0;
+    double Until = std::numeric_limits<double>::infinity();
+};
+
+struct Scenario {
+    std::string Satellite = "ISS [ZARYA]";
+    std::optional<TDateTime> Start; // UTC
+    int Revolution = 1;
+    int TimeOffset = 32400; // seconds, local = UTC + offset
+    std::string ChrLst = "JST";
+    int Rows = 10; // passes shown in the pass table at most
+    Observer Site{35.68, 139.77};
+    std::optional<CircularOrbitElements> Orbit;
+    std::vector<ScriptPoint> Points; // a scripted track when not empty
+    std::vector<Fault> Faults;
+};
+
+// One keyword a line, '#' starts a comment:
+//   satellite NAME...        start YYYY-MM-DD HH:MM:SS    revolution N
+//   timeoffset SECONDS       chrlst NAME                  rows N
+//   observer LAT LON         orbit INCLINATION ALTITUDE_KM PHASE [NODE]
+//   point SECONDS AZ EL      fault SPEC (see ParseFault)
+// Exactly one of orbit and point lines. Throws std::runtime_error naming the line.
+Scenario ParseScenario(std::string_view text);
+
+// "delete NAME FROM [UNTIL]", "text NAME TEXT FROM [UNTIL]" or "close AT", in seconds.
+Fault ParseFault(std::string_view spec);
+
+// "YYYY-MM-DD HH:MM:SS" or with a "T" between date and time; UTC.
+TDateTime ParseUtc(std::string_view text);
+
+} // namespace zt::sim
