@@ -1,0 +1,217 @@
+// Creation, the start-up block, re-configuration and shutdown of the main window.
+#include "tests/app/MainRig.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace zt {
+namespace {
+
+TEST(MainLifecycle, FirstRunAsksForOptionsThenStartsTheLink) {
+    MainRig rig;
+    rig.dialogs.optionsAnswers = {true};
+    rig.dialogs.onOptionsOk = [&](const std::string& file) {
+        EXPECT_EQ(file, rig.settings);
+        rig.StoreOptions();
+    };
+    rig.Create();
+    // No INI path yet at the very first start.
+    EXPECT_EQ(rig.messages.texts(), Trace{" Not found"});
+    EXPECT_FALSE(rig.main->Timer1.Enabled());
+
+    rig.main->Activate();
+    EXPECT_EQ(rig.dialogs.optionsShown, 1);
+    EXPECT_EQ(rig.trace, (Trace{"", "S", "X2", "S"})) << "open, then tracking off stops";
+    EXPECT_TRUE(rig.main->Timer1.Enabled());
+    EXPECT_FALSE(rig.main->Init);
+    EXPECT_EQ(rig.main->ObsPoint.LocalTimeStr, "JST") << "time offset read after OK";
+    EXPECT_EQ(rig.main->Sat, "ISS ");
+
+    rig.main->Deactivate();
+    rig.main->Activate();
+    EXPECT_EQ(rig.dialogs.optionsShown, 1) << "the block runs once";
+}
+
+TEST(MainLifecycle, FirstRunCancelledEndsTheProgramWithoutWriting) {
+    MainRig rig;
+    rig.dialogs.optionsAnswers = {false};
+    rig.Create();
+    rig.main->Show();
+    rig.main->Activate();
+    EXPECT_FALSE(rig.main->Visible());
+    EXPECT_TRUE(rig.trace.empty());
+    EXPECT_EQ(rig.Stored(SectionMain, KeyLeft), "(no section)");
+    EXPECT_EQ(rig.Stored(SectionAlert, KeyAlert), "(no section)");
+}
+
+TEST(MainLifecycle, UnreadableRegistryKeyIsReportedAndNothingStarts) {
+    MainRig rig;
+    rig.StoreOptions();
+    rig.registry.keys.clear();
+    rig.Create();
+    rig.main->Activate();
+    EXPECT_EQ(rig.messages.texts(), Trace{"CALSAT32のレジストリが読めません"});
+    EXPECT_TRUE(rig.device.calls.empty()) << "controller not opened";
+    EXPECT_FALSE(rig.main->Timer1.Enabled());
+}
+
+TEST(MainLifecycle, RevolutionThatDoesNotConvertStopsStartLinkUntilNextActivation) {
+    MainRig rig;
+    rig.StoreOptions();
+    rig.registry.SetString(MainRig::Key, "Revolution", "12a");
+    rig.Create();
+    rig.main->Activate();
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].kind, MessageKind::Error);
+    EXPECT_TRUE(rig.device.calls.empty());
+    EXPECT_FALSE(rig.main->Timer1.Enabled());
+    EXPECT_TRUE(rig.main->Init);
+
+    rig.registry.SetString(MainRig::Key, "Revolution", "12");
+    rig.main->Deactivate();
+    rig.main->Activate();
+    EXPECT_TRUE(rig.main->Timer1.Enabled());
+    EXPECT_FALSE(rig.main->Init);
+    EXPECT_EQ(rig.main->EpochRev, 12);
+}
+
+TEST(MainLifecycle, PortThatCannotOpenLeavesTheTimerStopped) {
+    MainRig rig;
+    rig.device.Fail(FakeSerialDevice::Op::Open, 2);
+    rig.StoreOptions();
+    rig.Create();
+    rig.main->Activate();
+    EXPECT_EQ(rig.messages.texts(), Trace{"COM3をOpenできません"});
+    EXPECT_FALSE(rig.main->Timer1.Enabled());
+}
+
+TEST(MainLifecycle, WindowShapeAndPlacement) {
+    MainRig rig;
+    rig.windows.Remove(rig.calsat);
+    rig.Create();
+    TMain& m = *rig.main;
+    EXPECT_EQ(m.Caption(), "Zenitrack on CALSAT32");
+    EXPECT_EQ(m.GetBorderStyle(), BorderStyle::ThinLine);
+    EXPECT_EQ(m.ClientWidth(), 636);
+    EXPECT_EQ(m.Height(), 90);
+    // Stored (0, 0): centred on the 1280 x 1024 screen.
+    EXPECT_EQ(m.Left(), (1280 - m.Width()) / 2);
+    EXPECT_EQ(m.Top(), (1024 - 90) / 2);
+    EXPECT_EQ(m.lblSatellite.Caption(), "Satllite");
+    EXPECT_FALSE(m.actTerminal.enabled);
+
+    MainRig placed;
+    placed.windows.Remove(placed.calsat);
+    placed.Store(SectionMain, {{KeyLeft, "12"}, {KeyTop, "0"}});
+    placed.Create();
+    EXPECT_EQ(placed.main->Left(), 12);
+    EXPECT_EQ(placed.main->Top(), 0);
+}
+
+TEST(MainLifecycle, BeepTableIsPaddedAndWrittenBackAsSixItems) {
+    MainRig rig;
+    rig.Store(SectionAlert, {{KeyAlert, "800,1000"}});
+    rig.Start();
+    EXPECT_EQ(rig.main->aryAlert, (TBeepTable{800, 1000, 0, 0, 0, 0}));
+    rig.main->Close();
+    EXPECT_EQ(rig.Stored(SectionAlert, KeyAlert), "800,1000,0,0,0,0");
+    EXPECT_EQ(rig.Stored(SectionAlert, KeyPreAosTime), "3");
+}
+
+TEST(MainLifecycle, UnreadableStoredPositionIsReportedAndCreationGoesOn) {
+    MainRig rig;
+    rig.Store(SectionMain, {{KeyLeft, "left"}});
+    rig.Start();
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+}
+
+TEST(MainLifecycle, ShutdownSavesFirstThenParks) {
+    MainRig rig;
+    rig.Start({{KeyParkingAz, "180"}, {KeyParkingEl, "10"}});
+    rig.main->SetBounds(33, 44, rig.main->Width(), rig.main->Height());
+    std::string leftWhenParking;
+    rig.controller.onCommand = [&](const std::string& c) {
+        if (c.rfind("W", 0) == 0)
+            leftWhenParking = rig.Stored(SectionMain, KeyLeft);
+    };
+    rig.main->Close();
+    EXPECT_EQ(rig.trace, (Trace{"S", "W180 010", ""}));
+    EXPECT_EQ(leftWhenParking, "33");
+    EXPECT_EQ(rig.Stored(SectionMain, KeyTop), "44");
+    EXPECT_EQ(rig.Stored(SectionAlert, KeyAlert), "1000,2000,750,500,500,500");
+    EXPECT_GE(rig.ui.pumpedMs, 500) << "waits for the parking command with messages flowing";
+    EXPECT_FALSE(rig.main->Gs232->Opend());
+}
+
+TEST(MainLifecycle, ShutdownWithoutGoParkingOnlyStopsAndCloses) {
+    MainRig rig;
+    rig.Start({{KeyGoParking, "0"}});
+    rig.main->Close();
+    EXPECT_EQ(rig.trace, (Trace{"S", ""}));
+    EXPECT_EQ(rig.Stored(SectionMain, KeyLeft), std::to_string(rig.main->Left()));
+}
+
+TEST(MainLifecycle, UnwritableSettingsStillParkTheAntenna) {
+    MainRig rig;
+    rig.Start();
+    std::filesystem::remove(rig.settings);
+    std::filesystem::create_directory(rig.settings); // a folder where the file should be
+    rig.main->Close();
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.trace, (Trace{"S", "W000 000", ""}));
+}
+
+TEST(MainLifecycle, OptionsCommand) {
+    MainRig rig;
+    rig.Start();
+    rig.main->SetAutoTracking(true);
+    rig.trace.clear();
+
+    // Cancel: tracking and timer stay off until Ctrl+D.
+    rig.dialogs.optionsAnswers = {false};
+    EXPECT_TRUE(rig.main->KeyDown('Z', ssCtrl));
+    EXPECT_FALSE(rig.main->AutoTracking);
+    EXPECT_FALSE(rig.main->Timer1.Enabled());
+    EXPECT_EQ(rig.trace, Trace{"S"});
+    rig.main->KeyDown('D', ssCtrl);
+    EXPECT_TRUE(rig.main->Timer1.Enabled());
+
+    // OK: the new settings are read, the controller reopens without parking.
+    rig.trace.clear();
+    rig.dialogs.optionsAnswers = {true};
+    rig.dialogs.onOptionsOk = [&](const std::string&) {
+        rig.StoreOptions({{KeyRotateSpeed, "3"}, {KeyInterval, "500"}});
+    };
+    rig.main->actOptions.Execute();
+    EXPECT_EQ(rig.trace, (Trace{"S", "", "", "S", "X4", "S"}));
+    EXPECT_EQ(rig.main->Timer1.Interval(), 500);
+    EXPECT_TRUE(rig.main->Timer1.Enabled());
+    EXPECT_TRUE(rig.main->Init) << "the next activation runs the start-up block again";
+}
+
+TEST(MainLifecycle, CommandsAndTheirShortcuts) {
+    MainRig rig;
+    rig.Start({{KeyParkingAz, "90"}, {KeyParkingEl, "5"}});
+    rig.main->KeyDown('P', ssCtrl);
+    EXPECT_EQ(rig.trace, Trace{"W090 005"});
+    rig.main->KeyDown('A', ssCtrl);
+    EXPECT_EQ(rig.dialogs.aboutShown, 1);
+
+    const auto& items = rig.main->PopupMenu1.Items();
+    ASSERT_EQ(items.size(), 6u);
+    EXPECT_EQ(items[4], nullptr);
+    Trace menu;
+    for (const Action* a : items)
+        if (a)
+            menu.push_back(a->caption + " " + a->shortCut.Text());
+    EXPECT_EQ(menu, (Trace{"Options Ctrl+Z", "Terminal Ctrl+T", "Go to Parking Ctrl+P",
+                           "AboutBox Ctrl+A", "Exit Ctrl+X"}));
+
+    rig.main->Show();
+    rig.main->KeyDown('X', ssCtrl);
+    EXPECT_FALSE(rig.main->Visible());
+}
+
+} // namespace
+} // namespace zt
