@@ -404,7 +404,8 @@ TCurrency ParseCurrency(std::string_view text, const LocaleFormats& fmt) {
 std::string FormatCurrency(TCurrency value, const LocaleFormats& fmt) {
     const bool negative = value.Units < 0;
     const std::uint64_t units = negative ? 0 - std::uint64_t(value.Units) : value.Units;
-    std::string s = (negative ? "-" : "") + std::to_string(units / 10000);
+    std::string s(negative ? "-" : "");
+    s += std::to_string(units / 10000);
     if (const std::uint64_t fraction = units % 10000) {
         std::string digits = Padded(int(fraction), 4);
         digits.erase(digits.find_last_not_of('0') + 1);

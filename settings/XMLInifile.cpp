@@ -73,8 +73,8 @@ std::string NodeName(IXMLNode node) {
 
 TXMLIniFile::TXMLIniFile(const std::string& FileName, const LocaleFormats& Formats,
                          TEnvironmentLookup Environment)
-    : FXML(std::make_unique<IXMLDocument>()), FFileName(FileName), FFormats(Formats),
-      FEnvironment(std::move(Environment)) {
+    : FCurrentLocationPath("/"), FXML(std::make_unique<IXMLDocument>()), FFileName(FileName),
+      FFormats(Formats), FEnvironment(std::move(Environment)) {
     if (!FFileName.empty() && XmlFileExists(FFileName)) {
         LoadXmlFile(*FXML, FFileName);
     } else {
@@ -84,7 +84,6 @@ TXMLIniFile::TXMLIniFile(const std::string& FileName, const LocaleFormats& Forma
     }
     FRootNode = FXML->document_element();
     FCurrentNode = FRootNode;
-    FCurrentLocationPath = "/";
 }
 
 TXMLIniFile::~TXMLIniFile() = default;
@@ -155,7 +154,8 @@ IXMLNode TXMLIniFile::AppendElement(IXMLNode Parent, const std::string& Name) {
         throw EXMLDocError("Elements can only be added to an element");
     if (!IsValidXmlName(Name))
         throw EXMLDocError("\"" + Name + "\" is not a valid XML name");
-    const std::string lineEnd = "\n" + std::string(size_t(Depth(Parent)), '\t');
+    std::string lineEnd(1, '\n');
+    lineEnd.append(size_t(Depth(Parent)), '\t');
     if (!Parent.first_child())
         Parent.append_child(pugi::node_pcdata).set_value(lineEnd.c_str());
     Parent.append_child(pugi::node_pcdata).set_value("\t");
