@@ -5,6 +5,7 @@ if(NOT TARGET calsat_sim_core)
         ${CMAKE_CURRENT_LIST_DIR}/Passes.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ScriptedTrack.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Scenario.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/SimOptions.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Sky.cpp)
     target_include_directories(calsat_sim_core PUBLIC ${CMAKE_SOURCE_DIR})
     target_link_libraries(calsat_sim_core PUBLIC zt_platform)
