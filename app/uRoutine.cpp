@@ -36,4 +36,13 @@ void GetVersionInfo(IVersionInfo& info, const std::string& FileName, int Index,
         Value = *text;
 }
 
+bool EnumTextBoxProc(WindowHandle hwnd, TTextBoxSearch& context) {
+    if (context.Windows.ClassName(hwnd) != PassTableClass ||
+        context.Windows.ControlId(hwnd) != PassTableId)
+        return true;
+    context.Text = context.Windows.Text(hwnd, PassTableMaxChars);
+    context.Found = true;
+    return false;
+}
+
 } // namespace zt

@@ -3,6 +3,7 @@
 
 #include "platform/IUiThread.h"
 #include "platform/IVersionInfo.h"
+#include "platform/IWindows.h"
 
 #include <array>
 #include <chrono>
@@ -30,5 +31,23 @@ inline constexpr std::array<std::string_view, 12> VersionInfoKeys{
 // Throws std::runtime_error when the resource has no translation table.
 void GetVersionInfo(IVersionInfo& info, const std::string& FileName, int Index,
                     std::string& Value);
+
+// CALSAT32's pass table: the text box of this class and control id, read in one request of
+// at most PassTableMaxChars characters.
+inline constexpr const char* PassTableClass = "ThunderRT6TextBox";
+inline constexpr int PassTableId = 84;
+inline constexpr int PassTableMaxChars = 1024;
+
+// Context of the search for the pass table among a window's descendants.
+struct TTextBoxSearch {
+    IWindows& Windows;
+    // Receives the text of the pass table when it is found.
+    std::string& Text;
+    bool Found = false;
+};
+
+// Child-window enumeration callback: at the pass-table text box, takes its text and returns
+// false (stop); for every other window returns true (go on).
+bool EnumTextBoxProc(WindowHandle hwnd, TTextBoxSearch& context);
 
 } // namespace zt

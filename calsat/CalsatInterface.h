@@ -10,9 +10,5 @@ inline constexpr const char* ValueAzimuth = "Azimuth";
 inline constexpr const char* ValueElevation = "Elevation";
 
 inline constexpr const char* CalsatCaption = "CALSAT32(SGP)";
-inline constexpr const char* PassTableClass = "ThunderRT6TextBox";
-inline constexpr int PassTableId = 84;
-// The pass table is read in one request of this many characters at most.
-inline constexpr int PassTableMaxChars = 1024;
 
 } // namespace zt

@@ -1,8 +1,8 @@
 #include "calsat/VisibleTimeReader.h"
 
+#include "app/uRoutine.h"
 #include "calsat/CalsatInterface.h"
 #include "calsat/PassTable.h"
-#include "calsat/TextBoxSearch.h"
 
 #include <utility>
 
