@@ -1,0 +1,121 @@
+// The closing check: its order, its messages, and when Cancel may skip it.
+#include "tests/options/OptionsRig.h"
+
+#include <functional>
+
+namespace zt {
+namespace {
+
+class OptionsClose : public OptionsTest {
+protected:
+    void SetUp() override {
+        OptionsTest::SetUp();
+        Configure();
+    }
+    void Configure() { Store({{"/Options/Com", {{"ComPort", "COM3"}}}}); }
+};
+
+TEST_F(OptionsClose, FirstFailureIsReportedCentredAndKeepsTheDialogOpen) {
+    const std::vector<std::string> listed{"COM3"};
+    const struct {
+        const char* name;
+        std::function<void(TOptions&)> setup;
+        std::string message;
+        std::vector<std::string> ports;
+    } cases[] = {
+        {"empty INI path and missing elements",
+         [](TOptions& d) {
+             d.SetIniFile("");
+             d.SetElements("D:\\none.txt");
+         },
+         "Inifileの指定が空白です", listed},
+        {"missing INI file", [](TOptions& d) { d.SetIniFile("D:\\gone.ini"); },
+         "InifileのD:\\gone.ini ファイルが見つかりません", listed},
+        {"empty elements path and no registry key",
+         [](TOptions& d) {
+             d.SetElements("");
+             d.SetRegKey("");
+         },
+         "Elementsの指定が空白です", listed},
+        {"missing elements file", [](TOptions& d) { d.SetElements("D:\\gone.txt"); },
+         "ElementsのD:\\gone.txt ファイルが見つかりません", listed},
+        {"empty registry key", [](TOptions& d) { d.SetRegKey(""); },
+         DefaultIni + "のレジストリ指定が空白です", listed},
+        {"registry key that does not open", [](TOptions& d) { d.SetRegKey("\\Software\\Nobody"); },
+         DefaultIni + "のレジストリが読めません", listed},
+        {"port not in the list", [](TOptions& d) { d.SetComPort("COM9"); },
+         "Com PortのPort No.が誤っています", listed},
+        {"no serial ports at all", [](TOptions&) {}, "Com PortのPort No.が誤っています", {}},
+    };
+    for (const auto& c : cases) {
+        for (bool ok : {true, false}) {
+            messages.shown.clear();
+            Configure();
+            SetPorts(c.ports);
+            auto dialog = Create();
+            c.setup(*dialog);
+            EXPECT_FALSE(Press(*dialog, ok ? dialog->btnOk0 : dialog->btnCancel2)) << c.name;
+            EXPECT_EQ(dialog->GetModalResult(), ModalResult::None) << c.name;
+            ASSERT_EQ(messages.shown.size(), 1u) << c.name;
+            EXPECT_EQ(messages.shown[0].text, c.message) << c.name;
+            EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+            EXPECT_TRUE(messages.shown[0].centred);
+        }
+    }
+}
+
+TEST_F(OptionsClose, RegistryMessageNamesTheIniBoxText) {
+    auto dialog = Create();
+    dialog->SetRegKey("");
+    dialog->edtInifile.EnterText("D:\\typed.ini");
+    files.files.insert("D:\\typed.ini");
+    EXPECT_FALSE(Press(*dialog, dialog->btnOk0));
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"D:\\typed.iniのレジストリ指定が空白です"});
+}
+
+TEST_F(OptionsClose, OkWritesTheSettingsEvenWhenTheCheckFails) {
+    auto dialog = Create();
+    dialog->edtIntervalTime.EnterText("250");
+    dialog->SetIniFile("D:\\gone.ini");
+    EXPECT_FALSE(Press(*dialog, dialog->btnOk0));
+    EXPECT_EQ(Stored()["/Options/GS232"]["Interval"], "250");
+    EXPECT_EQ(Stored()["/Options/App"]["Inifile"], "D:\\gone.ini");
+}
+
+TEST_F(OptionsClose, EnterIsOkAndEscIsCancelOnEveryPage) {
+    for (int page = 0; page < 3; ++page) {
+        for (Key key : {vkReturn, vkEscape}) {
+            auto dialog = Create();
+            dialog->PageControl1.SelectPage(page);
+            host.Script([key](Form& shown) { shown.KeyDown(key, ssNone); });
+            EXPECT_EQ(dialog->ShowModal(), key == vkReturn ? ModalResult::Ok : ModalResult::Cancel)
+                << page;
+            EXPECT_EQ(Stored()["/Options"]["TabIndex"], std::to_string(page));
+        }
+    }
+}
+
+class OptionsFirstStart : public OptionsTest {};
+
+TEST_F(OptionsFirstStart, CancelLeavesWithoutTheCheckEvenAfterAFailedOk) {
+    SetPorts({});
+    auto dialog = Create();
+    EXPECT_TRUE(dialog->FirstStart());
+    EXPECT_FALSE(Press(*dialog, dialog->btnOk0)) << "OK is still checked";
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Com PortのPort No.が誤っています"});
+    messages.shown.clear();
+    EXPECT_TRUE(Press(*dialog, dialog->btnCancel0));
+    EXPECT_EQ(dialog->GetModalResult(), ModalResult::Cancel);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(OptionsFirstStart, CancelWithoutAnyEarlyOkLeavesNoSerialSection) {
+    SetPorts({});
+    auto dialog = Create();
+    EXPECT_TRUE(Press(*dialog, dialog->btnCancel0));
+    EXPECT_EQ(Stored().count("/Options/Com"), 0u);
+}
+
+} // namespace
+} // namespace zt
