@@ -81,8 +81,9 @@ void TMain::FormKeyDown(Key& key, ShiftState shift) {
         btnTrackingClick();
         break;
     default:
-        break;
+        return;
     }
+    key = vkNone;
 }
 
 } // namespace zt

@@ -96,6 +96,15 @@ struct ScriptedDialogs : IMainDialogs {
     int aboutShown = 0;
 };
 
+// Records which windows were brought to the front, in order.
+struct DesktopWindows : FakeWindows {
+    bool SetForeground(WindowHandle window) override {
+        raised.push_back(window);
+        return FakeWindows::SetForeground(window);
+    }
+    std::vector<WindowHandle> raised;
+};
+
 // Gives the main form a window on the fake desktop, for the foreground pairing.
 struct DesktopHost : FakeUiHost {
     explicit DesktopHost(FakeWindows& windows) : windows(windows) {}
@@ -209,7 +218,7 @@ struct MainRig {
     Trace trace;
     SimController controller{trace};
     FakeRegistry registry;
-    FakeWindows windows;
+    DesktopWindows windows;
     FakeFileSystem files;
     FakeIniFile ini;
     TracingTone tone{trace};
