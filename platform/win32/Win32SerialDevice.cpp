@@ -39,7 +39,9 @@ unsigned FromWinEvents(DWORD mask) {
     return events;
 }
 
-int LastError() { return static_cast<int>(::GetLastError()); }
+int LastError() {
+    return static_cast<int>(::GetLastError());
+}
 
 // One overlapped operation with its own completion signal, released on every path.
 struct Async {
@@ -101,14 +103,16 @@ struct Win32SerialDevice::EventWatch {
 
 Win32SerialDevice::Win32SerialDevice() : handle_(INVALID_HANDLE_VALUE) {}
 
-Win32SerialDevice::~Win32SerialDevice() { Close(); }
+Win32SerialDevice::~Win32SerialDevice() {
+    Close();
+}
 
 int Win32SerialDevice::Open(const std::string& port) {
     if (IsOpen())
         return ERROR_ALREADY_EXISTS;
     const std::wstring path = L"\\\\.\\" + ToUtf16(port);
-    HANDLE h = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                             OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    HANDLE h = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_OVERLAPPED, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return LastError();
     auto watch = std::make_unique<EventWatch>();
@@ -130,15 +134,17 @@ void Win32SerialDevice::Close() {
     watch_.reset();
 }
 
-bool Win32SerialDevice::IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+bool Win32SerialDevice::IsOpen() const {
+    return handle_ != INVALID_HANDLE_VALUE;
+}
 
 int Win32SerialDevice::SetLineSettings(const SerialLineSettings& s) {
     static constexpr BYTE kParity[] = {NOPARITY, ODDPARITY, EVENPARITY, MARKPARITY, SPACEPARITY};
     static constexpr BYTE kStopBits[] = {ONESTOPBIT, ONE5STOPBITS, TWOSTOPBITS};
     static constexpr DWORD kDtr[] = {DTR_CONTROL_DISABLE, DTR_CONTROL_ENABLE,
                                      DTR_CONTROL_HANDSHAKE};
-    static constexpr DWORD kRts[] = {RTS_CONTROL_DISABLE, RTS_CONTROL_ENABLE,
-                                     RTS_CONTROL_HANDSHAKE, RTS_CONTROL_TOGGLE};
+    static constexpr DWORD kRts[] = {RTS_CONTROL_DISABLE, RTS_CONTROL_ENABLE, RTS_CONTROL_HANDSHAKE,
+                                     RTS_CONTROL_TOGGLE};
     DCB dcb{};
     dcb.DCBlength = sizeof dcb;
     dcb.BaudRate = s.baudRate;

@@ -29,8 +29,8 @@ HWND CreateBatchWindow() {
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.lpszClassName = kClassName;
     ::RegisterClassW(&wc); // fails harmlessly when a second instance registers it again
-    return ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             wc.hInstance, nullptr);
+    return ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                             nullptr);
 }
 
 } // namespace
@@ -54,9 +54,13 @@ void Win32UiThread::Synchronize(const std::function<void()>& batch) {
         queue_.Hand(batch);
 }
 
-void Win32UiThread::HandlePending() { queue_.RunPending(); }
+void Win32UiThread::HandlePending() {
+    queue_.RunPending();
+}
 
-void Win32UiThread::HandlePendingUntil(const std::function<bool()>& done) { queue_.RunUntil(done); }
+void Win32UiThread::HandlePendingUntil(const std::function<bool()>& done) {
+    queue_.RunUntil(done);
+}
 
 void Win32UiThread::DispatchPending() {
     try {

@@ -1,3 +1,4 @@
+#include "tests/serial/wine/CpuTime.h"
 #include "tests/serial/wine/WireFixture.h"
 
 #include <windows.h>
@@ -98,16 +99,6 @@ TEST_F(WireTest, CloseWhileTheEventThreadWaitsForItsBatchEndsNormally) {
     EXPECT_TRUE(port.Connected());
 }
 
-// CPU time of the whole process, in ms.
-long long ProcessCpuMs() {
-    FILETIME created, exited, kernel, user;
-    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
-    auto ms = [](const FILETIME& t) {
-        return ((static_cast<long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000;
-    };
-    return ms(kernel) + ms(user);
-}
-
 TEST_F(WireTest, AnIdleOpenPortCostsNoCpu) {
     struct Case {
         const char* name;
@@ -121,9 +112,9 @@ TEST_F(WireTest, AnIdleOpenPortCostsNoCpu) {
         port.SetEvents(c.events);
         port.Open();
         std::this_thread::sleep_for(100ms);
-        const long long before = ProcessCpuMs();
+        const long long before = CpuMs(true);
         std::this_thread::sleep_for(1000ms);
-        const long long used = ProcessCpuMs() - before;
+        const long long used = CpuMs(true) - before;
         // Measured here: about 10 ms; an event thread that re-arms its wait at once burns
         // 200 ms and more.
         EXPECT_LT(used, 100) << c.name;

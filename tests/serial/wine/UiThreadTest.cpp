@@ -1,6 +1,7 @@
 #include "platform/win32/Win32UiThread.h"
 #include "serial/EComPort.h"
 #include "tests/fakes/FakeMessageBox.h"
+#include "tests/serial/wine/CpuTime.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +21,6 @@ long long MsSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
 
-long long ThreadCpuMs() {
-    FILETIME created, exited, kernel, user;
-    ::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernel, &user);
-    auto ms = [](const FILETIME& t) {
-        return ((static_cast<long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000;
-    };
-    return ms(kernel) + ms(user);
-}
-
 struct UiThreadTest : testing::Test {
     FakeMessageBox errors;
     Win32UiThread ui{errors};
@@ -41,9 +33,9 @@ TEST_F(UiThreadTest, PumpForBlocksForItsTimeAndRunsHandedBatches) {
         ui.Synchronize([&] { ran = true; });
     });
     const auto start = Clock::now();
-    const long long cpuBefore = ThreadCpuMs();
+    const long long cpuBefore = CpuMs(false);
     ui.PumpFor(500);
-    const long long cpu = ThreadCpuMs() - cpuBefore;
+    const long long cpu = CpuMs(false) - cpuBefore;
     const long long elapsed = MsSince(start);
     other.join();
     EXPECT_TRUE(ran);
@@ -79,7 +71,8 @@ TEST_F(UiThreadTest, FailingBatchIsReportedAndReleasesItsThread) {
         ui.PumpFor(50);
     other.join();
     EXPECT_TRUE(released);
-    EXPECT_EQ(errors.texts(), std::vector<std::string>{"ClearCommError function failed (Error: 6)"});
+    EXPECT_EQ(errors.texts(),
+              std::vector<std::string>{"ClearCommError function failed (Error: 6)"});
 }
 
 TEST_F(UiThreadTest, PumpForLeavesAQuitForTheMainLoop) {

@@ -33,8 +33,8 @@ struct WireFixture : testing::Test {
     }
 
     void PeerSends(const std::string& bytes) {
-        const auto sent = peer.Write(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                     bytes.size());
+        const auto sent =
+            peer.Write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         ASSERT_EQ(sent.error, 0);
         ASSERT_EQ(sent.count, bytes.size());
     }
@@ -56,8 +56,7 @@ struct WireFixture : testing::Test {
     }
 
     static long long MsSince(Clock::time_point start) {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start)
-            .count();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
     }
 
     FakeMessageBox errors;
