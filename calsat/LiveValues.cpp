@@ -1,8 +1,10 @@
 #include "calsat/LiveValues.h"
 
-#include <charconv>
+#include "platform/DecimalInteger.h"
+
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace zt {
 
@@ -31,17 +33,10 @@ std::string SatelliteName(std::string_view text) {
 }
 
 int ParseRevolution(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    std::string_view digits =
-        first == std::string_view::npos ? std::string_view() : text.substr(first, last - first + 1);
-    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-')
-        digits.remove_prefix(1);
-    int value = 0;
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size())
+    const std::optional<int> value = TryParseDecimalInteger(text);
+    if (!value)
         throw EConvertError(Quoted(text) + " is not a valid integer value");
-    return value;
+    return *value;
 }
 
 int RoundDegrees(std::string_view text, const LocaleFormats& fmt) {

@@ -18,20 +18,20 @@ std::vector<std::string> Words(std::string_view line) {
     return words;
 }
 
-double Number(const std::string& word) {
-    double value = 0;
+template <typename T> T Parse(const std::string& word, const char* what) {
+    T value{};
     const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (ec != std::errc() || end != word.data() + word.size())
-        throw std::runtime_error("not a number: " + word);
+        throw std::runtime_error(what + word);
     return value;
 }
 
+double Number(const std::string& word) {
+    return Parse<double>(word, "not a number: ");
+}
+
 int Integer(const std::string& word) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (ec != std::errc() || end != word.data() + word.size())
-        throw std::runtime_error("not a whole number: " + word);
-    return value;
+    return Parse<int>(word, "not a whole number: ");
 }
 
 void ExpectCount(const std::vector<std::string>& w, size_t min, size_t max) {
