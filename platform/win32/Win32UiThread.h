@@ -13,6 +13,7 @@ class IMessageBox;
 // threads arrive as a message to a message-only window, so they run whenever that thread
 // dispatches messages: in the GUI's own GetMessage loop, in PumpFor, or in a modal loop.
 // A batch that fails while dispatched that way has its error shown through `errors`.
+// Must outlive every port (event thread) that hands batches to it.
 class Win32UiThread : public IUiThread {
 public:
     explicit Win32UiThread(IMessageBox& errors);
