@@ -35,7 +35,7 @@ bool TGS232::Open(const std::string& FileName) {
     SendCommand("");
     ClearPort();
     SendCommand("S");
-    SendCommand("X" + std::to_string(FRotateSpeed + 1));
+    SendCommand(SpeedCommand(FRotateSpeed + 1));
     FOpend = true;
     return true;
 }

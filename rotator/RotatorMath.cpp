@@ -21,4 +21,10 @@ std::string AzimuthCommand(int az) {
     return buf;
 }
 
+std::string SpeedCommand(int number) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "X%d", number);
+    return buf;
+}
+
 } // namespace zt

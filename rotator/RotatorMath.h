@@ -12,5 +12,7 @@ int Azimuth360(int degrees);
 // "W%.3d %.3d" and "M%.3d": at least three digits, a minus sign before them when negative.
 std::string PointCommand(int az, int el);
 std::string AzimuthCommand(int az);
+// X followed by the speed number, 1 (low) to 4 (high).
+std::string SpeedCommand(int number);
 
 } // namespace zt
