@@ -40,6 +40,15 @@ TEST_F(FilesTest, FileExistsOnlyForFiles) {
     EXPECT_FALSE(files.FileExists(""));
 }
 
+TEST(Win32FileSystem, ALinkCountsWhenItsTargetIsAFile) {
+    const std::string links = "Z:" ZT_LINKS_DIR "/";
+    Win32FileSystem files;
+    EXPECT_TRUE(files.FileExists(links + "target.ini"));
+    EXPECT_TRUE(files.FileExists(links + "to-file.ini"));
+    EXPECT_FALSE(files.FileExists(links + "to-folder.ini"));
+    EXPECT_FALSE(files.FileExists(links + "dangling.ini"));
+}
+
 TEST_F(FilesTest, IniNamesMatchIgnoringCaseAndBadNumbersGiveTheDefault) {
     const std::string ini = Write(L"CALSAT32.INI", "[timeoffset]\r\ntimeoffset=3600\r\n"
                                                    "CHRLST=CET\r\n[JIKAN]\r\nJISA=\r\n"
