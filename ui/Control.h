@@ -74,6 +74,8 @@ public:
     virtual bool WantsChars() const { return false; }
 
     IPeer* Peer() const { return peer_.get(); }
+    // The native window mirroring the control; 0 when there is none (yet).
+    WindowHandle Handle() const { return peer_ ? peer_->Handle() : 0; }
 
 protected:
     // The form's root constructor.

@@ -8,19 +8,19 @@ namespace zt {
 
 // Runs event handlers. An error that escapes the outermost handler of an event is shown in
 // an error box and the program goes on; a handler run from inside another one (a click
-// made by code) lets it pass to its caller, which stops at that step. A modal loop starts
-// a new level of events.
+// made by code) lets it pass to its caller, which stops at that step. A modal loop, and
+// every message a window procedure receives, starts a new level of events (EventScope).
 class Dispatcher {
 public:
     explicit Dispatcher(IMessageBox& messages) : messages_(messages) {}
     void Run(const std::function<void()>& handler);
-    // Keeps the caller's nesting while the loop inside the scope handles fresh events.
-    class ModalScope {
+    // Inside the scope, handlers run as fresh events; the caller's nesting is restored after.
+    class EventScope {
     public:
-        explicit ModalScope(Dispatcher& d) : d_(d), saved_(d.depth_) { d_.depth_ = 0; }
-        ~ModalScope() { d_.depth_ = saved_; }
-        ModalScope(const ModalScope&) = delete;
-        ModalScope& operator=(const ModalScope&) = delete;
+        explicit EventScope(Dispatcher& d) : d_(d), saved_(d.depth_) { d_.depth_ = 0; }
+        ~EventScope() { d_.depth_ = saved_; }
+        EventScope(const EventScope&) = delete;
+        EventScope& operator=(const EventScope&) = delete;
 
     private:
         Dispatcher& d_;

@@ -65,7 +65,7 @@ ModalResult Form::ShowModal() {
     modal_ = true;
     Show();
     {
-        Dispatcher::ModalScope scope(app_.EventDispatcher());
+        Dispatcher::EventScope scope(app_.EventDispatcher());
         try {
             app_.Host().RunModal(*this);
         } catch (...) {

@@ -75,7 +75,6 @@ public:
     Control* ActiveControl() const { return activeControl_; }
     void SetActiveControl(Control* control) { activeControl_ = control; }
 
-    WindowHandle Handle() const { return peer_ ? peer_->Handle() : 0; }
     void BringToFront();
 
     const std::vector<Action*>& Actions() const { return actions_; }

@@ -25,7 +25,7 @@ std::string KeyName(Key key) {
     case vkDown:
         return "Down";
     default:
-        return "#" + std::to_string(key);
+        return std::to_string(key).insert(0, 1, '#');
     }
 }
 

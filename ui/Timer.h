@@ -24,6 +24,7 @@ public:
     void SetEnabled(bool enabled);
     NotifyEvent OnTimer;
 
+    Form& Owner() const { return owner_; }
     // One tick: runs OnTimer under the dispatch rule when enabled.
     void Fire();
 
