@@ -1,9 +1,19 @@
-# Included by zt_area_tests: the Windows tests talk to a scripted peer over a null-modem
-# pair (ports of their own, so they can run beside the serial tests in the same prefix).
+# Included by zt_area_tests. The Windows tests talk over a null-modem pair (ports of their
+# own, so they can run beside the serial tests in the same prefix): wine.rotator against a
+# scripted peer, wine.rotator.gs232sim against the native simulator on the far end, whose
+# path the Windows tree cannot build and so takes from ZT_GS232SIM.
 if(WIN32)
+    set(ZT_GS232SIM ${CMAKE_SOURCE_DIR}/build/native/tools/gs232sim/gs232sim
+        CACHE FILEPATH "The native gs232sim the Windows rotator tests run against")
+    set(null_modem ${CMAKE_SOURCE_DIR}/scripts/lib/null-modem --prefix ${ZT_WINEPREFIX})
     add_test(NAME ${ZT_TEST_PREFIX}.${area}
-             COMMAND ${CMAKE_SOURCE_DIR}/scripts/lib/null-modem --prefix ${ZT_WINEPREFIX}
-                     --ports com6,com7 -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${target}>)
+             COMMAND ${null_modem} --ports com6,com7 -- ${CMAKE_CROSSCOMPILING_EMULATOR}
+                     $<TARGET_FILE:${target}> --gtest_filter=-Gs232Sim.*)
+    add_test(NAME ${ZT_TEST_PREFIX}.${area}.gs232sim
+             COMMAND ${null_modem} --ports com4,com5 -- ${CMAKE_SOURCE_DIR}/tests/rotator/with-gs232sim
+                     ${ZT_GS232SIM} -- ${CMAKE_CROSSCOMPILING_EMULATOR}
+                     $<TARGET_FILE:${target}> --gtest_filter=Gs232Sim.*)
+    set_tests_properties(${ZT_TEST_PREFIX}.${area}.gs232sim PROPERTIES TIMEOUT 180)
 else()
     add_test(NAME ${ZT_TEST_PREFIX}.${area} COMMAND ${target})
 endif()
