@@ -78,8 +78,11 @@ TBeepTable ParseBeepTable(std::string_view text) {
 
 std::string FormatBeepTable(const TBeepTable& table) {
     std::string text;
-    for (const int value : table)
-        text += (text.empty() ? "" : ",") + std::to_string(value);
+    for (const int value : table) {
+        if (!text.empty())
+            text += ',';
+        text += std::to_string(value);
+    }
     return text;
 }
 
