@@ -1,6 +1,7 @@
 // The main window's life cycle: creation, the start-up block, re-configuration, shutdown.
 #include "app/uMain.h"
 
+#include "app/ScopedFlag.h"
 #include "settings/XMLInifile.h"
 #include "ui/Application.h"
 
@@ -84,8 +85,24 @@ void TMain::ReadSettings() {
 }
 
 void TMain::FormActivate() {
-    if (!Init)
+    if (!Init || InStartup)
         return;
+    // Closing the block's own error box hands the activation straight back; retrying then
+    // would show the same box again at once, for ever.
+    if (SkipActivation) {
+        SkipActivation = false;
+        return;
+    }
+    const TScopedFlag running(InStartup);
+    try {
+        StartupBlock();
+    } catch (...) {
+        SkipActivation = true;
+        throw;
+    }
+}
+
+void TMain::StartupBlock() {
     bool configured = false;
     {
         TXMLIniFile ini(XmlIniFile, Services.Formats);

@@ -120,6 +120,7 @@ public:
 private:
     void Layout();
     static void ShowLamp(Picture& lamp, bool red);
+    void StartupBlock();
     void ReadPlacementAndAlerts();
     void SaveSettings();
     void StartNewPass(TDateTime Now);
@@ -135,6 +136,10 @@ private:
     // A tick that finds the previous one still running (an error box of its own is open)
     // is skipped, so boxes never pile up.
     bool InTick = false;
+    // The start-up block is running (a dialog of its own may hand activation back), or
+    // failed and the activation its error box returns is to be let pass.
+    bool InStartup = false;
+    bool SkipActivation = false;
     // Cleared when the program ends at the first start without settings.
     bool SaveOnClose = true;
 };

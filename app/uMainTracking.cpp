@@ -2,6 +2,7 @@
 #include "app/uMain.h"
 
 #include "app/MainTexts.h"
+#include "app/ScopedFlag.h"
 #include "ui/Application.h"
 
 #include <exception>
@@ -16,11 +17,7 @@ constexpr double OneMinute = 1.0 / 1440;
 void TMain::Timer1Timer() {
     if (InTick)
         return;
-    InTick = true;
-    struct Leave {
-        bool& flag;
-        ~Leave() { flag = false; }
-    } leave{InTick};
+    const TScopedFlag running(InTick);
     // Reported here rather than by the dispatcher, so the tick still counts as running
     // while its error box is open.
     try {

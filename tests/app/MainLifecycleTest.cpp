@@ -33,6 +33,20 @@ TEST(MainLifecycle, FirstRunAsksForOptionsThenStartsTheLink) {
     EXPECT_EQ(rig.dialogs.optionsShown, 1) << "the block runs once";
 }
 
+TEST(MainLifecycle, ActivationWhileTheFirstRunDialogIsOpenDoesNotNestIt) {
+    MainRig rig;
+    rig.dialogs.optionsAnswers = {true};
+    rig.dialogs.onOptionsOk = [&](const std::string&) {
+        rig.main->Deactivate();
+        rig.main->Activate();
+        rig.StoreOptions();
+    };
+    rig.Create();
+    rig.main->Activate();
+    EXPECT_EQ(rig.dialogs.optionsShown, 1);
+    EXPECT_TRUE(rig.main->Timer1.Enabled());
+}
+
 TEST(MainLifecycle, FirstRunCancelledEndsTheProgramWithoutWriting) {
     MainRig rig;
     rig.dialogs.optionsAnswers = {false};
@@ -68,6 +82,11 @@ TEST(MainLifecycle, RevolutionThatDoesNotConvertStopsStartLinkUntilNextActivatio
     EXPECT_FALSE(rig.main->Timer1.Enabled());
     EXPECT_TRUE(rig.main->Init);
 
+    // Closing the error box hands activation back: that one does not retry (the same box
+    // would come back at once); the next activation does.
+    rig.main->Deactivate();
+    rig.main->Activate();
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
     rig.registry.SetString(MainRig::Key, "Revolution", "12");
     rig.main->Deactivate();
     rig.main->Activate();
