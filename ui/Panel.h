@@ -12,6 +12,8 @@ enum class Bevel { None, Raised, Lowered };
 class Panel : public Container {
 public:
     explicit Panel(Container& parent);
+    // A panel inside a panel (not a copy: controls are never copied).
+    explicit Panel(Panel& parent) : Panel(static_cast<Container&>(parent)) {}
     Bevel BevelOuter() const { return bevelOuter_; }
     Bevel BevelInner() const { return bevelInner_; }
     void SetBevels(Bevel outer, Bevel inner);
@@ -28,6 +30,7 @@ private:
 class GroupBox : public Container {
 public:
     explicit GroupBox(Container& parent);
+    explicit GroupBox(GroupBox& parent) : GroupBox(static_cast<Container&>(parent)) {}
 };
 
 } // namespace zt

@@ -25,7 +25,8 @@ struct DirectionForm : Form {
     Panel panel{*this};
     SpeedButton left{panel}, right{panel}, down{panel}, up{panel}, other{panel};
     Panel panel2{*this};
-    SpeedButton elsewhere{panel2};
+    Panel inner{panel2}; // a panel in a panel is a child, not a copy
+    SpeedButton elsewhere{inner};
 
     std::string Pressed() const {
         std::string s;
@@ -63,6 +64,7 @@ TEST(SpeedButtonGroup, ClicksLatchOneButtonAndReleaseTheOthers) {
     form->down.SetDown(true);
     EXPECT_EQ(form->Pressed(), "001011");
     EXPECT_EQ(seenDown.size(), 2u);
+    EXPECT_EQ(form->inner.Parent(), &form->panel2);
 }
 
 TEST(SpeedButtonGroup, WithoutAllUpTheDownButtonStaysDownAndStillClicks) {

@@ -9,8 +9,16 @@
 
 namespace zt {
 
+Win32ClickPeer::Win32ClickPeer(Win32Host& host, ButtonControl& control)
+    : Win32Peer(host, control), clickable_(control) {}
+
+void Win32ClickPeer::OnCommand(int code) {
+    if (code == BN_CLICKED && !syncing())
+        Event([this] { clickable_.Click(); });
+}
+
 Win32ButtonPeer::Win32ButtonPeer(Win32Host& host, Button& button)
-    : Win32Peer(host, button), button_(button) {}
+    : Win32ClickPeer(host, button), button_(button) {}
 
 void Win32ButtonPeer::CreateWindowFor(HWND parent) {
     MakeWindow(L"BUTTON", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, 0, parent);
@@ -23,21 +31,11 @@ void Win32ButtonPeer::Update() {
         SendMessageW(hwnd_, BM_SETSTYLE, kind, TRUE);
 }
 
-void Win32ButtonPeer::OnCommand(int code) {
-    if (code == BN_CLICKED && !syncing())
-        Event([this] { button_.Click(); });
-}
-
 Win32SpeedButtonPeer::Win32SpeedButtonPeer(Win32Host& host, SpeedButton& button)
-    : Win32Peer(host, button), button_(button) {}
+    : Win32ClickPeer(host, button), button_(button) {}
 
 void Win32SpeedButtonPeer::CreateWindowFor(HWND parent) {
     MakeWindow(L"BUTTON", WS_CHILD | BS_OWNERDRAW, 0, parent);
-}
-
-void Win32SpeedButtonPeer::OnCommand(int code) {
-    if (code == BN_CLICKED && !syncing())
-        Event([this] { button_.Click(); });
 }
 
 bool Win32SpeedButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -52,10 +50,10 @@ bool Win32SpeedButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (button_.GetGlyph() != Glyph::None) {
         DrawArrow(dc, r, button_.GetGlyph(), enabled);
     } else {
-        const HGDIOBJ old = SelectObject(dc, host_.Gdi().FontFor(button_.GetFont()));
+        const std::wstring text = ToUtf16(button_.Caption());
+        const HGDIOBJ old = SelectObject(dc, host_.Gdi().FontFor(button_.GetFont(), text));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ToColorRef(enabled ? button_.GetFont().color : clGray));
-        const std::wstring text = ToUtf16(button_.Caption());
         DrawTextW(dc, text.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         SelectObject(dc, old);
     }
@@ -63,7 +61,7 @@ bool Win32SpeedButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 Win32CheckBoxPeer::Win32CheckBoxPeer(Win32Host& host, CheckBox& box)
-    : Win32Peer(host, box), box_(box) {}
+    : Win32ClickPeer(host, box), box_(box) {}
 
 void Win32CheckBoxPeer::CreateWindowFor(HWND parent) {
     MakeWindow(L"BUTTON", WS_CHILD | WS_TABSTOP | BS_CHECKBOX, 0, parent);
@@ -72,11 +70,6 @@ void Win32CheckBoxPeer::CreateWindowFor(HWND parent) {
 void Win32CheckBoxPeer::Update() {
     Win32Peer::Update();
     SendMessageW(hwnd_, BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void Win32CheckBoxPeer::OnCommand(int code) {
-    if (code == BN_CLICKED && !syncing())
-        Event([this] { box_.Click(); });
 }
 
 } // namespace zt

@@ -5,13 +5,23 @@
 namespace zt {
 
 class Button;
+class ButtonControl;
 class CheckBox;
 class SpeedButton;
 
-class Win32ButtonPeer : public Win32Peer {
+// A BUTTON window whose clicks click the control.
+class Win32ClickPeer : public Win32Peer {
+public:
+    Win32ClickPeer(Win32Host& host, ButtonControl& control);
+    void OnCommand(int code) override;
+
+private:
+    ButtonControl& clickable_;
+};
+
+class Win32ButtonPeer : public Win32ClickPeer {
 public:
     Win32ButtonPeer(Win32Host& host, Button& button);
-    void OnCommand(int code) override;
 
 protected:
     void CreateWindowFor(HWND parent) override;
@@ -22,10 +32,9 @@ private:
 };
 
 // Drawn by the renderer: its colours, its down state and its glyph.
-class Win32SpeedButtonPeer : public Win32Peer {
+class Win32SpeedButtonPeer : public Win32ClickPeer {
 public:
     Win32SpeedButtonPeer(Win32Host& host, SpeedButton& button);
-    void OnCommand(int code) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
 protected:
@@ -35,10 +44,9 @@ private:
     SpeedButton& button_;
 };
 
-class Win32CheckBoxPeer : public Win32Peer {
+class Win32CheckBoxPeer : public Win32ClickPeer {
 public:
     Win32CheckBoxPeer(Win32Host& host, CheckBox& box);
-    void OnCommand(int code) override;
 
 protected:
     void CreateWindowFor(HWND parent) override;

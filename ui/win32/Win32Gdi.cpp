@@ -2,26 +2,35 @@
 
 #include "platform/win32/Utf16.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace zt {
 
 namespace {
 
-int CALLBACK FoundFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
+struct Coverage {
+    bool latin = false;
+    bool japanese = false;
+};
+
+// What the font the mapper gives for this face can show (it may substitute another face).
+Coverage CoverageOf(const std::wstring& face) {
+    const HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    WORD glyphs[3] = {};
+    GetGlyphIndicesW(dc, L"A\x3042\x56fd", 3, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return {glyphs[0] != 0xFFFF, glyphs[1] != 0xFFFF && glyphs[2] != 0xFFFF};
 }
 
-bool Installed(const std::wstring& face) {
-    if (face.size() >= LF_FACESIZE)
-        return false;
-    LOGFONTW lf{};
-    lf.lfCharSet = DEFAULT_CHARSET;
-    face.copy(lf.lfFaceName, face.size());
-    bool found = false;
-    const HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(dc, &lf, FoundFace, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, dc);
-    return found;
+bool Japanese(std::wstring_view text) {
+    return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0x2E80; });
 }
 
 } // namespace
@@ -33,48 +42,58 @@ Win32Gdi::~Win32Gdi() {
         DeleteObject(brush);
 }
 
-std::wstring Win32Gdi::FaceFor(const std::string& name) {
+const Win32Gdi::Faces& Win32Gdi::FacesFor(const std::string& name) {
     if (auto it = faces_.find(name); it != faces_.end())
         return it->second;
-    // Faces with Japanese glyphs as well as Latin ones, Windows' first, then common ones
-    // of other systems (Wine takes the host's fonts).
-    static const wchar_t* const fallbacks[] = {
-        L"MS UI Gothic", L"Meiryo UI",           L"Meiryo",    L"Yu Gothic UI",
-        L"MS Gothic",    L"Noto Sans CJK JP",    L"IPAGothic", L"VL Gothic",
-        L"TakaoGothic",  L"Droid Sans Fallback", L"Tahoma"};
-    std::wstring face = ToUtf16(name);
-    if (!Installed(face)) {
-        face = L"MS Shell Dlg";
-        for (const wchar_t* candidate : fallbacks)
-            if (Installed(candidate)) {
-                face = candidate;
-                break;
-            }
+    // Windows' own faces first, then those other systems lend to Wine.
+    const std::initializer_list<const wchar_t*> candidates = {
+        L"MS UI Gothic",     L"Meiryo UI",           L"Meiryo",
+        L"Yu Gothic UI",     L"MS Gothic",           L"IPAGothic",
+        L"IPAPGothic",       L"VL Gothic",           L"TakaoGothic",
+        L"Noto Sans CJK JP", L"Droid Sans Fallback", L"Tahoma",
+        L"Liberation Sans",  L"DejaVu Sans"};
+    const std::wstring requested = ToUtf16(name);
+    const Coverage own = CoverageOf(requested);
+    if (own.latin && own.japanese)
+        return faces_[name] = {requested, requested};
+    std::wstring latin = own.latin ? requested : L"";
+    std::wstring japanese = own.japanese ? requested : L"";
+    for (const wchar_t* face : candidates) {
+        const Coverage c = CoverageOf(face);
+        if (c.latin && c.japanese) // one face for all text beats a pair
+            return faces_[name] = {face, face};
+        if (c.latin && latin.empty())
+            latin = face;
+        if (c.japanese && japanese.empty())
+            japanese = face;
     }
-    faces_[name] = face;
-    return face;
+    Faces faces{latin.empty() ? requested : latin, japanese};
+    if (faces.japanese.empty())
+        faces.japanese = faces.latin;
+    return faces_[name] = faces;
 }
 
-HFONT Win32Gdi::FontFor(const Font& font) {
-    const auto key = std::make_tuple(font.name, font.height, font.bold);
+HFONT Win32Gdi::Make(const std::wstring& face, int height, bool bold) {
+    const auto key = std::make_tuple(face, height, bold);
     if (auto it = fonts_.find(key); it != fonts_.end())
         return it->second;
-    const std::wstring face = FaceFor(font.name);
     const HFONT handle =
-        CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+        CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                     DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-    fonts_[key] = handle;
-    return handle;
+    return fonts_[key] = handle;
+}
+
+HFONT Win32Gdi::FontFor(const Font& font, std::wstring_view text) {
+    const Faces& faces = FacesFor(font.name);
+    return Make(Japanese(text) ? faces.japanese : faces.latin, font.height, font.bold);
 }
 
 HBRUSH Win32Gdi::BrushFor(Color color) {
     const COLORREF ref = ToColorRef(color);
     if (auto it = brushes_.find(ref); it != brushes_.end())
         return it->second;
-    const HBRUSH brush = CreateSolidBrush(ref);
-    brushes_[ref] = brush;
-    return brush;
+    return brushes_[ref] = CreateSolidBrush(ref);
 }
 
 } // namespace zt

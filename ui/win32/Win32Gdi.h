@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 namespace zt {
@@ -23,16 +24,23 @@ public:
     Win32Gdi& operator=(const Win32Gdi&) = delete;
     ~Win32Gdi();
 
-    HFONT FontFor(const Font& font);
+    // The font to show this text in. A face that is not installed falls back to one that
+    // shows both Latin and Japanese text; where no installed face shows both, text with
+    // Japanese characters takes a Japanese face and other text a Latin one.
+    HFONT FontFor(const Font& font, std::wstring_view text = {});
     HBRUSH BrushFor(Color color);
-    // The face that will be used for this name: itself when installed, else the first
-    // installed face that shows both Latin and Japanese text.
-    std::wstring FaceFor(const std::string& name);
 
 private:
-    std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
+    struct Faces {
+        std::wstring latin;
+        std::wstring japanese;
+    };
+    const Faces& FacesFor(const std::string& name);
+    HFONT Make(const std::wstring& face, int height, bool bold);
+
+    std::map<std::tuple<std::wstring, int, bool>, HFONT> fonts_;
     std::map<COLORREF, HBRUSH> brushes_;
-    std::map<std::string, std::wstring> faces_;
+    std::map<std::string, Faces> faces_;
 };
 
 } // namespace zt

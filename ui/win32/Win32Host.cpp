@@ -214,11 +214,11 @@ void Win32Host::Run(Form& main) {
 
 Size Win32Host::MeasureText(const Font& font, std::string_view text) {
     const HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, gdi_.FontFor(font));
+    const std::wstring wide = ToUtf16(text);
+    const HGDIOBJ old = SelectObject(dc, gdi_.FontFor(font, wide));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT r{0, 0, 0, 0};
-    const std::wstring wide = ToUtf16(text);
     if (!wide.empty())
         DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
                   DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);

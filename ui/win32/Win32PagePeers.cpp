@@ -34,6 +34,11 @@ void Win32PageControlPeer::Update() {
     for (const TabSheet* sheet : pages_.Pages())
         captions.push_back(sheet->Caption());
     if (captions != captions_) {
+        std::wstring all;
+        for (const std::string& c : captions)
+            all += ToUtf16(c);
+        SendMessageW(tabs_, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(host_.Gdi().FontFor(pages_.GetFont(), all)), TRUE);
         captions_ = captions;
         TabCtrl_DeleteAllItems(tabs_);
         for (std::size_t i = 0; i < captions_.size(); ++i) {

@@ -27,8 +27,8 @@ void Win32PanelPeer::CreateWindowFor(HWND parent) {
     MakeWindow(OwnWindowClass(), containerStyle, WS_EX_CONTROLPARENT, parent);
 }
 
-void Win32PanelPeer::PaintPanel(HDC dc, const RECT& client) {
-    Paint(dc, client);
+void Win32PanelPeer::Paint(HDC dc, const RECT& client) {
+    FillBackground(dc, client);
     RECT r = client;
     if (panel_.BevelOuter() != Bevel::None) {
         DrawEdge(dc, &r, EdgeOf(panel_.BevelOuter()), BF_RECT);
@@ -38,25 +38,16 @@ void Win32PanelPeer::PaintPanel(HDC dc, const RECT& client) {
         DrawEdge(dc, &r, panel_.BevelInner() == Bevel::Raised ? BDR_RAISEDINNER : BDR_SUNKENINNER,
                  BF_RECT);
     if (!panel_.Caption().empty()) {
-        const HGDIOBJ old = SelectObject(dc, host_.Gdi().FontFor(panel_.GetFont()));
+        const std::wstring text = ToUtf16(panel_.Caption());
+        const HGDIOBJ old = SelectObject(dc, host_.Gdi().FontFor(panel_.GetFont(), text));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ToColorRef(panel_.GetFont().color));
-        std::wstring text = ToUtf16(panel_.Caption());
         DrawTextW(dc, text.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         SelectObject(dc, old);
     }
 }
 
 LRESULT Win32PanelPeer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        const HDC dc = BeginPaint(hwnd_, &ps);
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        PaintPanel(dc, r);
-        EndPaint(hwnd_, &ps);
-        return 0;
-    }
     if (msg == WM_CONTEXTMENU && panel_.GetPopupMenu()) {
         ShowMenu(lParam);
         return 0;
@@ -98,7 +89,8 @@ void Win32PanelPeer::ShowMenu(LPARAM at) {
 }
 
 void Win32GroupBoxPeer::CreateWindowFor(HWND parent) {
-    MakeWindow(OwnWindowClass(), containerStyle, WS_EX_CONTROLPARENT, parent);
+    // The frame does not paint its inside: this window's background must show through.
+    MakeWindow(OwnWindowClass(), WS_CHILD | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, parent);
     frame_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0, 0,
                              hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
@@ -108,7 +100,7 @@ void Win32GroupBoxPeer::Update() {
     const std::wstring caption = ToUtf16(control_.Caption());
     SetWindowTextW(frame_, caption.c_str());
     SendMessageW(frame_, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(host_.Gdi().FontFor(control_.GetFont())), TRUE);
+                 reinterpret_cast<WPARAM>(host_.Gdi().FontFor(control_.GetFont(), caption)), TRUE);
     SetWindowPos(frame_, HWND_BOTTOM, 0, 0, control_.Width(), control_.Height(), SWP_NOACTIVATE);
     EnableWindow(frame_, control_.Enabled());
 }
@@ -120,19 +112,9 @@ void Win32PicturePeer::CreateWindowFor(HWND parent) {
     MakeWindow(OwnWindowClass(), WS_CHILD, 0, parent);
 }
 
-LRESULT Win32PicturePeer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        const HDC dc = BeginPaint(hwnd_, &ps);
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        Paint(dc, r);
-        DrawShapes(dc, host_.Gdi(), {0, 0}, picture_.Shapes());
-        EndPaint(hwnd_, &ps);
-        return 0;
-    }
-    // Right clicks reach the panel's menu.
-    return Win32Peer::WindowProc(msg, wParam, lParam);
+void Win32PicturePeer::Paint(HDC dc, const RECT& client) {
+    FillBackground(dc, client);
+    DrawShapes(dc, host_.Gdi(), {0, 0}, picture_.Shapes());
 }
 
 } // namespace zt

@@ -18,7 +18,7 @@ public:
 
 protected:
     void CreateWindowFor(HWND parent) override;
-    void PaintPanel(HDC dc, const RECT& r);
+    void Paint(HDC dc, const RECT& client) override;
 
 private:
     void ShowMenu(LPARAM at);
@@ -39,10 +39,10 @@ protected:
 class Win32PicturePeer : public Win32Peer {
 public:
     Win32PicturePeer(Win32Host& host, Picture& picture);
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     void CreateWindowFor(HWND parent) override;
+    void Paint(HDC dc, const RECT& client) override;
 
 private:
     Picture& picture_;

@@ -96,11 +96,15 @@ void Win32Peer::UpdateText() {
 }
 
 void Win32Peer::UpdateFont() {
-    const HFONT font = host_.Gdi().FontFor(control_.GetFont());
+    const HFONT font = host_.Gdi().FontFor(control_.GetFont(), FontSample());
     if (font != font_) {
         font_ = font;
         SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
+}
+
+std::wstring Win32Peer::FontSample() const {
+    return ToUtf16(control_.Caption());
 }
 
 void Win32Peer::UpdatePlacement() {
@@ -128,7 +132,7 @@ HBRUSH Win32Peer::OnCtlColor(HDC dc) {
     return host_.Gdi().BrushFor(control_.GetColor());
 }
 
-void Win32Peer::Paint(HDC dc, const RECT& r) {
+void Win32Peer::FillBackground(HDC dc, const RECT& r) {
     FillRect(dc, &r, host_.Gdi().BrushFor(control_.GetColor()));
 }
 

@@ -51,6 +51,8 @@ protected:
     // Where the window goes, in its parent window's client coordinates.
     virtual RECT Placement() const;
     bool syncing() const { return syncing_; }
+    // The text the control's font must be able to show.
+    virtual std::wstring FontSample() const;
 
     void MakeWindow(const wchar_t* windowClass, DWORD style, DWORD exStyle, HWND parent);
     HWND ParentWindow() const;
@@ -58,7 +60,9 @@ protected:
     void UpdateFont();
     void UpdatePlacement();
     void UpdateVisibleAndEnabled();
-    void Paint(HDC dc, const RECT& r);
+    void FillBackground(HDC dc, const RECT& r);
+    // Paints a window of the renderer's own class.
+    virtual void Paint(HDC dc, const RECT& client) { FillBackground(dc, client); }
 
     Win32Host& host_;
     Control& control_;

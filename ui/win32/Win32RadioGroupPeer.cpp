@@ -25,8 +25,10 @@ void Win32RadioGroupPeer::Update() {
     }
     Arrange();
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        SendMessageW(buttons_[i], WM_SETFONT,
-                     reinterpret_cast<WPARAM>(host_.Gdi().FontFor(group_.GetFont())), TRUE);
+        SendMessageW(
+            buttons_[i], WM_SETFONT,
+            reinterpret_cast<WPARAM>(host_.Gdi().FontFor(group_.GetFont(), ToUtf16(items_[i]))),
+            TRUE);
         SendMessageW(buttons_[i], BM_SETCHECK,
                      static_cast<int>(i) == group_.ItemIndex() ? BST_CHECKED : BST_UNCHECKED, 0);
         EnableWindow(buttons_[i], group_.Enabled());

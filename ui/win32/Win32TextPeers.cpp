@@ -92,6 +92,13 @@ RECT Win32ComboBoxPeer::Placement() const {
     return r;
 }
 
+std::wstring Win32ComboBoxPeer::FontSample() const {
+    std::wstring sample = ToUtf16(combo_.Text());
+    for (const std::string& item : combo_.Items())
+        sample += ToUtf16(item);
+    return sample;
+}
+
 void Win32ComboBoxPeer::Update() {
     if (items_ != combo_.Items()) {
         items_ = combo_.Items();

@@ -48,6 +48,7 @@ protected:
     void CreateWindowFor(HWND parent) override;
     void Update() override;
     RECT Placement() const override;
+    std::wstring FontSample() const override;
 
 private:
     ComboBox& combo_;
