@@ -10,6 +10,7 @@
 #include "ui/Label.h"
 #include "ui/PageControl.h"
 #include "ui/Panel.h"
+#include "ui/PopupMenu.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpeedButton.h"
 #include "ui/Timer.h"
@@ -183,6 +184,71 @@ TEST_F(Win32Ui, ClicksKeysAndTicksComeThroughTheMessageLoop) {
     EXPECT_EQ(ticks, 4);
     EXPECT_GE(elapsed, std::chrono::milliseconds(150)); // four ticks of 50 ms
     EXPECT_FALSE(IsWindowVisible(reinterpret_cast<HWND>(strip->Handle())));
+}
+
+// What the open popup menu showed; then picks its first item from the keyboard.
+struct MenuSeen {
+    std::vector<std::string> items;
+    std::vector<bool> grayed;
+} menuSeen;
+
+BOOL CALLBACK PickFirstItem(HWND window, LPARAM) {
+    wchar_t cls[16];
+    GetClassNameW(window, cls, 16);
+    if (std::wstring(cls) != L"#32768" || !IsWindowVisible(window))
+        return TRUE;
+    const HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        menuSeen.items.push_back(ToUtf8(text));
+        menuSeen.grayed.push_back(
+            (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) != 0);
+    }
+    PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+    return FALSE;
+}
+
+void CALLBACK LookForMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (menuSeen.items.empty())
+        EnumThreadWindows(GetCurrentThreadId(), PickFirstItem, 0);
+    if (!menuSeen.items.empty())
+        KillTimer(nullptr, timer);
+}
+
+TEST_F(Win32Ui, ARightClickOnThePanelOpensItsMenuOfCommands) {
+    auto strip = app.CreateForm<Strip>();
+    Action options{*strip}, terminal{*strip};
+    options.caption = "Options";
+    options.shortCut = CtrlKey('Z');
+    bool optionsRan = false;
+    options.OnExecute = [&] {
+        optionsRan = true;
+        strip->Close();
+    };
+    terminal.caption = "Terminal";
+    terminal.shortCut = CtrlKey('T');
+    terminal.enabled = false;
+    PopupMenu menu;
+    menu.Add(options);
+    menu.Add(terminal);
+    menu.AddSeparator();
+    menu.Add(strip->debug);
+    strip->debug.visible = false;
+    strip->panel.SetPopupMenu(&menu);
+    strip->Show();
+    SetTimer(nullptr, 0, 100, LookForMenu);
+    PostMessageW(reinterpret_cast<HWND>(strip->panel.Handle()), WM_CONTEXTMENU,
+                 reinterpret_cast<WPARAM>(strip->panel.Handle()), MAKELPARAM(100, 60));
+    app.Run(*strip);
+    EXPECT_FALSE(strip->timedOut);
+    EXPECT_TRUE(optionsRan);
+    EXPECT_EQ(menuSeen.items,
+              (std::vector<std::string>{"Options\tCtrl+Z", "Terminal\tCtrl+T", ""}));
+    ASSERT_EQ(menuSeen.grayed.size(), 3u);
+    EXPECT_FALSE(menuSeen.grayed[0]);
+    EXPECT_TRUE(menuSeen.grayed[1]); // the disabled command
 }
 
 struct Dialog : Form {
