@@ -29,6 +29,11 @@ void Form::SetBorderStyle(BorderStyle style) {
     Changed();
 }
 
+void Form::SetCaptionButtons(bool shown) {
+    captionButtons_ = shown;
+    Changed();
+}
+
 int Form::ClientWidth() const {
     return Width() - app_.Host().FrameSize(borderStyle_).width;
 }

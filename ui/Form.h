@@ -30,6 +30,9 @@ public:
 
     BorderStyle GetBorderStyle() const { return borderStyle_; }
     void SetBorderStyle(BorderStyle style);
+    // Whether a Dialog or Sizeable frame has its caption buttons (close, system menu).
+    bool CaptionButtons() const { return captionButtons_; }
+    void SetCaptionButtons(bool shown);
     FormPosition Position() const { return position_; }
     void SetPosition(FormPosition position) { position_ = position; }
     int ClientWidth() const;
@@ -87,6 +90,7 @@ private:
 
     Application& app_;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
+    bool captionButtons_ = true;
     FormPosition position_ = FormPosition::Designed;
     ModalResult modalResult_ = ModalResult::None;
     bool modal_ = false;

@@ -11,21 +11,27 @@ constexpr UINT activated = WM_APP + 1;
 
 } // namespace
 
-FrameStyle FrameStyleOf(BorderStyle border) {
+FrameStyle FrameStyleOf(BorderStyle border, bool captionButtons) {
     constexpr DWORD common = WS_CLIPCHILDREN;
+    const DWORD buttons = captionButtons ? WS_SYSMENU : 0;
     switch (border) {
     case BorderStyle::ThinLine:
         return {common | WS_POPUP | WS_BORDER, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT};
     case BorderStyle::Dialog:
-        return {common | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+        return {common | WS_POPUP | WS_CAPTION | buttons | DS_MODALFRAME,
                 WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT};
     default:
-        return {common | WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT};
+        return {common | (WS_OVERLAPPEDWINDOW & ~WS_SYSMENU) | buttons,
+                WS_EX_APPWINDOW | WS_EX_CONTROLPARENT};
     }
 }
 
 Win32FormPeer::Win32FormPeer(Win32Host& host, Form& form)
-    : Win32Peer(host, form), form_(form), border_(form.GetBorderStyle()) {}
+    : Win32Peer(host, form), form_(form), frame_(Frame()) {}
+
+FrameStyle Win32FormPeer::Frame() const {
+    return FrameStyleOf(form_.GetBorderStyle(), form_.CaptionButtons());
+}
 
 bool Win32FormPeer::ReadyToCreate() const {
     return form_.Visible();
@@ -36,17 +42,16 @@ RECT Win32FormPeer::Placement() const {
 }
 
 void Win32FormPeer::CreateWindowFor(HWND) {
-    border_ = form_.GetBorderStyle();
-    const FrameStyle frame = FrameStyleOf(border_);
+    frame_ = Frame();
     // A modal form belongs to the window that was active, so it stays above it.
     HWND owner = form_.Modal() ? GetActiveWindow() : nullptr;
-    MakeWindow(OwnWindowClass(), frame.style, frame.exStyle, owner);
+    MakeWindow(OwnWindowClass(), frame_.style, frame_.exStyle, owner);
 }
 
 void Win32FormPeer::Update() {
-    if (form_.GetBorderStyle() != border_) {
-        border_ = form_.GetBorderStyle();
-        const FrameStyle frame = FrameStyleOf(border_);
+    const FrameStyle frame = Frame();
+    if (frame.style != frame_.style || frame.exStyle != frame_.exStyle) {
+        frame_ = frame;
         const LONG_PTR visible = GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE;
         SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(frame.style) | visible);
         SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(frame.exStyle));

@@ -11,7 +11,7 @@ struct FrameStyle {
     DWORD style;
     DWORD exStyle;
 };
-FrameStyle FrameStyleOf(BorderStyle border);
+FrameStyle FrameStyleOf(BorderStyle border, bool captionButtons = true);
 
 // A form's top-level window. Activation reaches the form through a posted message, so a
 // form's activation handler never runs inside another window's call.
@@ -29,7 +29,8 @@ protected:
 
 private:
     Form& form_;
-    BorderStyle border_;
+    FrameStyle Frame() const;
+    FrameStyle frame_;
 };
 
 } // namespace zt

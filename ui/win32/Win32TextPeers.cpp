@@ -106,7 +106,10 @@ void Win32ComboBoxPeer::Update() {
         for (const std::string& item : items_)
             SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToUtf16(item).c_str()));
     }
-    if (SendMessageW(hwnd_, CB_GETCURSEL, 0, 0) != combo_.ItemIndex())
+    // Selecting an item the user has just typed would select the whole text under the caret.
+    const bool typed = combo_.Style() == ComboStyle::DropDown && combo_.ItemIndex() >= 0 &&
+                       WindowText(hwnd_) == combo_.Text();
+    if (!typed && SendMessageW(hwnd_, CB_GETCURSEL, 0, 0) != combo_.ItemIndex())
         SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(combo_.ItemIndex()), 0);
     if (combo_.Style() == ComboStyle::DropDown)
         UpdateText();

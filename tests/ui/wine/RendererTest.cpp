@@ -255,6 +255,7 @@ struct Dialog : Form {
     explicit Dialog(Application& app) : Form(app) {
         SetCaption("Options");
         SetBorderStyle(BorderStyle::Dialog);
+        SetCaptionButtons(false);
         SetPosition(FormPosition::ScreenCenter);
         SetBounds(0, 0, 0, 0);
         SetClientWidth(351);
@@ -291,6 +292,9 @@ TEST_F(Win32Ui, AModalDialogDisablesItsOwnerUntilLeft) {
     GetClientRect(reinterpret_cast<HWND>(dialog->Handle()), &client);
     EXPECT_EQ(client.right, 351);
     EXPECT_EQ(client.bottom, 248);
+    const LONG_PTR style = GetWindowLongPtrW(reinterpret_cast<HWND>(dialog->Handle()), GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_FALSE(style & WS_SYSMENU);
 }
 
 } // namespace
