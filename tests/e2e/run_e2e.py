@@ -155,10 +155,28 @@ def docked(rig):
     return c and m and m[0] == c[0] + 1 and m[1] == c[3] - 3
 
 
+def first_start(rig):
+    """No settings yet: the missing INI file is reported, then Options is asked for, and its
+    Cancel ends the program without writing settings."""
+    folder = os.path.join(rig.work, "first")
+    os.makedirs(folder)
+    exe = shutil.copy(rig.args.zenitrack, folder)
+    program = rig.wine(exe, log="first.out")
+    check(rig.drive("wait", "Zenitrack", "30000")[0] == 0, "first start: a message box")
+    rig.drive("keys", "Zenitrack", "enter")
+    check(rig.drive("wait", "Options", "30000")[0] == 0, "first start: the Options dialog")
+    rig.drive("keys", "Options", "esc")
+    check(program.wait(30) == 0, "first start: Cancel ends the program")
+    with open(os.path.join(folder, "zenitrack.xml")) as f:
+        saved = f.read()
+    check("<Main" not in saved and "<Alert" not in saved, "first start: nothing saved")
+
+
 def run(rig):
     rig.start_display()
     rig.write_settings()
     rig.start_rotator()
+    first_start(rig)
     rig.wine(rig.args.calsat_sim, "--scenario", rig.args.scenario, "--start",
              "2024-05-01 12:06:00", log="calsat-sim.out")
     check(rig.drive("wait", CALSAT, "30000")[0] == 0, "calsat-sim's window is up")
@@ -167,6 +185,8 @@ def run(rig):
         return
 
     check(poll(lambda: docked(rig), 10), "docked: 1 pixel in, over CALSAT32's bottom 3 pixels")
+    m = rig.rect(MAIN)
+    check((m[2] - m[0], m[3] - m[1]) == (638, 90), "a 636-pixel client in a 1-pixel border, 90 high")
     c = rig.rect(CALSAT)
     rig.drive("move", CALSAT, str(c[0] + 60), str(c[1] + 40))
     check(poll(lambda: docked(rig), 5), "follows CALSAT32's window when it moves")

@@ -22,7 +22,7 @@ constexpr const char* Usage =
   rect CAPTION           print its screen rectangle: left top right bottom
   texts CAPTION          print each descendant: class, id and text, tab-separated
   move CAPTION X Y       move it (its size stays)
-  keys CAPTION KEY...    bring it to the front and type each KEY, e.g. ctrl+T alt+T T
+  keys CAPTION KEY...    bring it to the front and type each KEY, e.g. ctrl+T alt+T T esc
   front CAPTION          exit 0 when it is the foreground window
 )";
 
@@ -78,9 +78,15 @@ bool Type(const std::string& spec) {
         else
             return false;
     }
-    if (rest.size() != 1)
+    WORD key = 0;
+    if (rest == "enter")
+        key = VK_RETURN;
+    else if (rest == "esc")
+        key = VK_ESCAPE;
+    else if (rest.size() == 1)
+        key = static_cast<WORD>(toupper(static_cast<unsigned char>(rest[0])));
+    else
         return false;
-    const WORD key = static_cast<WORD>(toupper(static_cast<unsigned char>(rest[0])));
     std::vector<INPUT> inputs;
     for (WORD m : modifiers)
         Press(m, false, inputs);
