@@ -50,21 +50,22 @@ void TMain::FormCreate() {
 void TMain::ReadPlacementAndAlerts() {
     // A hand-edited value that does not convert is reported; the defaults stand in for it
     // and the window still comes up.
+    int left = 0, top = 0;
     try {
         TXMLIniFile ini(XmlIniFile, Services.Formats);
         ini.OpenNode(SectionMain, true);
-        const int left = ini.ReadInteger(KeyLeft, 0);
-        const int top = ini.ReadInteger(KeyTop, 0);
-        if (left == 0 && top == 0)
-            CenterOnScreen();
-        else
-            SetBounds(left, top, Width(), Height());
+        left = ini.ReadInteger(KeyLeft, 0);
+        top = ini.ReadInteger(KeyTop, 0);
         ini.OpenNode(SectionAlert, true);
         PreAOSTime = ini.ReadInteger(KeyPreAosTime, 3);
         aryAlert = ParseBeepTable(ini.ReadString(KeyAlert, std::string(DefaultBeepText)));
     } catch (const std::exception& e) {
         App().Messages().Show(e.what(), MessageKind::Error);
     }
+    if (left == 0 && top == 0)
+        CenterOnScreen();
+    else
+        SetBounds(left, top, Width(), Height());
 }
 
 void TMain::ReadSettings() {
@@ -74,7 +75,9 @@ void TMain::ReadSettings() {
     ParentInifile = ini.ReadString(KeyInifile, "");
     RegKey = ini.ReadString(KeyRegKey, "");
     ini.OpenNode(SectionOptionsGS232, true);
-    Timer1.SetInterval(ini.ReadInteger(KeyInterval, 2000));
+    // A timer without a positive interval would never tick (or tick without pause).
+    const int interval = ini.ReadInteger(KeyInterval, 2000);
+    Timer1.SetInterval(interval > 0 ? interval : 2000);
     Gs232->SetAzRotator(AzRotatorOf(ini.ReadInteger(KeyAzRotator, 0)));
     Gs232->SetElRotator(ElRotatorOf(ini.ReadInteger(KeyElRotator, 0)));
     Gs232->SetAzOffset(ini.ReadInteger(KeyAzOffset, 0));

@@ -72,6 +72,7 @@ void TMain::Layout() {
     Panel1.SetPopupMenu(&PopupMenu1);
 
     imgFocused.SetBounds(15, 7, 25, 15);
+    imgFocused.SetVisible(false); // until a cycle finds the window focused
     imgFocused.SetShapes(
         {{Shape::Rectangle, 0, 0, 15, 15, clBlack}, {Shape::Disc, 2, 2, 11, 11, clGray}});
 

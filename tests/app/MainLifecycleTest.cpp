@@ -138,11 +138,16 @@ TEST(MainLifecycle, BeepTableIsPaddedAndWrittenBackAsSixItems) {
     EXPECT_EQ(rig.Stored(SectionAlert, KeyPreAosTime), "3");
 }
 
-TEST(MainLifecycle, UnreadableStoredPositionIsReportedAndCreationGoesOn) {
+TEST(MainLifecycle, HandEditedSettingsFallBackAndTheProgramStarts) {
     MainRig rig;
+    rig.windows.Remove(rig.calsat);
     rig.Store(SectionMain, {{KeyLeft, "left"}});
-    rig.Start();
-    EXPECT_EQ(rig.messages.shown.size(), 1u);
+    rig.Start({{KeyInterval, "0"}, {KeyAzRotator, "7"}, {KeyElRotator, "-1"}});
+    EXPECT_EQ(rig.messages.shown.size(), 1u) << "the unreadable position is reported";
+    EXPECT_EQ(rig.main->Left(), (1280 - rig.main->Width()) / 2);
+    EXPECT_EQ(rig.main->Timer1.Interval(), 2000);
+    EXPECT_EQ(rig.main->Gs232->AzRotator(), az450);
+    EXPECT_EQ(rig.main->Gs232->ElRotator(), el180);
 }
 
 TEST(MainLifecycle, ShutdownSavesFirstThenParks) {
