@@ -6,17 +6,16 @@ pass, and zenitrack.exe with a settings file beside it; then drives and reads th
 through zt-drive and checks docking, labels, tracking, the single instance and the exit.
 """
 import argparse
-import json
 import os
 import re
 import shutil
-import signal
-import subprocess
 import sys
 import time
 
-MAIN = "Zenitrack on CALSAT32"
-CALSAT = "CALSAT32(SGP)"
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                "scripts", "lib"))
+from zt_stage import CALSAT, MAIN, Stage, poll, settings_xml  # noqa: E402
+
 failures = []
 
 
@@ -25,120 +24,6 @@ def check(ok, what):
     if not ok:
         failures.append(what)
     return ok
-
-
-def poll(predicate, seconds, step=0.25):
-    """The predicate's first true value within the time, else its last value."""
-    end = time.monotonic() + seconds
-    while True:
-        value = predicate()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(step)
-
-
-class Rig:
-    def __init__(self, args):
-        self.args = args
-        self.tree = os.path.abspath(args.tree)
-        self.prefix = os.path.join(self.tree, "wineprefix")
-        self.work = os.path.join(self.tree, "e2e-work")
-        self.wine_run = [os.path.join(args.source, "scripts", "wine-run"), "--prefix", self.prefix]
-        self.procs = []
-        self.xvfb = None
-
-    # --- set-up -------------------------------------------------------------------------
-    def start_display(self):
-        if os.environ.get("DISPLAY"):
-            return
-        for n in range(130, 160):
-            if os.path.exists("/tmp/.X%d-lock" % n):
-                continue
-            self.xvfb = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", "1280x1024x24",
-                                          "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
-                                         stderr=subprocess.DEVNULL)
-            if poll(lambda: os.path.exists("/tmp/.X11-unix/X%d" % n), 5):
-                os.environ["DISPLAY"] = ":%d" % n
-                return
-            self.xvfb.kill()
-        raise RuntimeError("no X display")
-
-    def write_settings(self):
-        shutil.rmtree(self.work, ignore_errors=True)
-        os.makedirs(self.work)
-        self.exe = os.path.join(self.work, "zenitrack.exe")
-        shutil.copy(self.args.zenitrack, self.exe)
-        s, i, b = 'Type="10"', 'Type="9"', 'Type="2"'
-        with open(os.path.join(self.work, "zenitrack.xml"), "w") as f:
-            f.write(f"""<?xml version="1.0" encoding="UTF-8"?>
-<root><Options>
-<App><App {s}>CALSAT32</App><Inifile {s}>C:\\Calsat32\\CALSAT32.INI</Inifile>
-<RegKey {s}>\\Software\\VB and VBA Program Settings\\TAVMIR\\CALSAT32</RegKey></App>
-<Com><ComPort {s}>COM9</ComPort><BaudRate {s}>9600</BaudRate></Com>
-<GS232><Interval {i}>1000</Interval><AzRotator {i}>0</AzRotator><ElRotator {i}>0</ElRotator>
-<ParkingAz {i}>10</ParkingAz><ParkingEl {i}>0</ParkingEl><GoParking {b}>-1</GoParking>
-<RotateSpeed {i}>3</RotateSpeed></GS232>
-</Options></root>
-""")
-
-    def spawn(self, cmd, log):
-        p = subprocess.Popen(cmd, stdout=open(os.path.join(self.work, log), "w"),
-                             stderr=subprocess.STDOUT, start_new_session=True)
-        self.procs.append(p)
-        return p
-
-    def start_rotator(self):
-        subprocess.run(self.wine_run + ["--init"], check=True)
-        # A Wine server still winding down from an earlier run would hang new programs.
-        subprocess.run(["wineserver", "-w"], env=dict(os.environ, WINEPREFIX=self.prefix),
-                       timeout=60)
-        link = os.path.join(self.prefix, "dosdevices", "com9")
-        if os.path.lexists(link):
-            os.remove(link)
-        self.log = os.path.join(self.work, "gs232.log")
-        self.spawn([self.args.gs232sim, "--link", link, "--log", self.log, "--no-status",
-                    "--time-scale", "4"], "gs232sim.out")
-        if not poll(lambda: os.path.exists(link), 10):
-            raise RuntimeError("gs232sim did not come up")
-
-    def wine(self, program, *args, log):
-        return self.spawn(self.wine_run + [program, *args], log)
-
-    # --- the other programs' windows -----------------------------------------------------
-    def drive(self, *args):
-        # Into a file, not a pipe: a Wine server this call happens to start keeps a pipe open.
-        out = os.path.join(self.work, "zt-drive.out")
-        with open(out, "w") as f:
-            code = subprocess.run(self.wine_run + [self.args.zt_drive, *args], stdout=f,
-                                  stderr=subprocess.DEVNULL, timeout=60).returncode
-        with open(out, encoding="utf-8") as f:
-            return code, f.read().replace("\r\n", "\n")
-
-    def rect(self, caption):
-        code, out = self.drive("rect", caption)
-        return tuple(int(v) for v in out.split()) if code == 0 else None
-
-    def texts(self, caption):
-        code, out = self.drive("texts", caption)
-        return [line.split("\t", 2)[2] for line in out.splitlines() if line.count("\t") >= 2]
-
-    def commands(self):
-        try:
-            with open(self.log) as f:
-                return [json.loads(line) for line in f if line.strip()]
-        except FileNotFoundError:
-            return []
-
-    def stop(self):
-        for p in reversed(self.procs):
-            if p.poll() is None:
-                os.killpg(p.pid, signal.SIGTERM)
-                try:
-                    p.wait(10)
-                except subprocess.TimeoutExpired:
-                    os.killpg(p.pid, signal.SIGKILL)
-        if self.xvfb:
-            self.xvfb.kill()
 
 
 def pass_line(rig):
@@ -159,9 +44,7 @@ def first_start(rig):
     """No settings yet: the missing INI file is reported, then Options is asked for, and its
     Cancel ends the program without writing settings."""
     folder = os.path.join(rig.work, "first")
-    os.makedirs(folder)
-    exe = shutil.copy(rig.args.zenitrack, folder)
-    program = rig.wine(exe, log="first.out")
+    program = rig.start_zenitrack(rig.install(folder), log="first.out")
     check(rig.drive("wait", "Zenitrack", "30000")[0] == 0, "first start: a message box")
     rig.drive("keys", "Zenitrack", "enter")
     check(rig.drive("wait", "Options", "30000")[0] == 0, "first start: the Options dialog")
@@ -172,15 +55,14 @@ def first_start(rig):
     check("<Main" not in saved and "<Alert" not in saved, "first start: nothing saved")
 
 
-def run(rig):
+def run(rig, args):
     rig.start_display()
-    rig.write_settings()
-    rig.start_rotator()
+    app = os.path.join(rig.work, "app")
+    exe = rig.install(app, settings_xml())
+    rig.start_rotator(time_scale=4)
     first_start(rig)
-    rig.wine(rig.args.calsat_sim, "--scenario", rig.args.scenario, "--start",
-             "2024-05-01 12:06:00", log="calsat-sim.out")
-    check(rig.drive("wait", CALSAT, "30000")[0] == 0, "calsat-sim's window is up")
-    main = rig.wine(rig.exe, log="zenitrack.out")
+    rig.start_calsat(args.scenario, start="2024-05-01 12:06:00")
+    main = rig.start_zenitrack(exe)
     if not check(rig.drive("wait", MAIN, "30000")[0] == 0, "the main window is up"):
         return
 
@@ -207,15 +89,13 @@ def run(rig):
     check(poll(lambda: any(c["cmd"].startswith("W") for c in rig.commands()), 10),
           "the rotator is sent towards the satellite")
     check(poll(lambda: any(c["az"] > 5 for c in rig.commands()), 20), "and turns")
-    if rig.args.screenshot:
+    if args.screenshot:
         c, m = rig.rect(CALSAT), rig.rect(MAIN)
         x, y = max(c[0] - 10, 0), max(c[1] - 10, 0)
-        subprocess.run(["import", "-window", "root", "-crop",
-                        "%dx%d+%d+%d" % (c[2] - x + 10, m[3] - y + 10, x, y),
-                        rig.args.screenshot], check=False)
+        rig.screenshot(args.screenshot, (x, y, c[2] + 10, m[3] + 10))
 
     started = time.monotonic()
-    second = rig.wine(rig.exe, log="second.out")
+    second = rig.start_zenitrack(exe, log="second.out")
     check(second.wait(60) == 0 and time.monotonic() - started < 30,
           "a second instance ends at once")
     check(main.poll() is None, "the first instance keeps running")
@@ -227,7 +107,7 @@ def run(rig):
     after = [c["cmd"] for c in rig.commands()[before:] if c["cmd"] not in ("C2", "C")]
     # A move may still slip in before the key arrives; the exit's own commands come last.
     check(after[-3:] == ["S", "W010 000", ""], "exit stops, parks, then closes: %s" % after)
-    with open(os.path.join(rig.work, "zenitrack.xml")) as f:
+    with open(os.path.join(app, "zenitrack.xml")) as f:
         saved = f.read()
     check(re.search(r"<Main>.*<Left[^>]*>-?\d+</Left>.*</Main>", saved, re.S) is not None,
           "the window position is saved")
@@ -249,11 +129,11 @@ def main():
     if not os.path.exists(args.gs232sim):
         print("gs232sim not built at " + args.gs232sim + " (build the native tree)")
         return 1
-    rig = Rig(args)
-    try:
-        run(rig)
-    finally:
-        rig.stop()
+    work = os.path.join(args.tree, "e2e-work")
+    shutil.rmtree(work, ignore_errors=True)
+    with Stage(args.source, args.tree, work, args.zenitrack, args.calsat_sim, args.zt_drive,
+               args.gs232sim) as rig:
+        run(rig, args)
     print("%d failure(s)" % len(failures))
     return 1 if failures else 0
 

@@ -24,6 +24,7 @@ constexpr const char* Usage =
   move CAPTION X Y       move it (its size stays)
   keys CAPTION KEY...    bring it to the front and type each KEY, e.g. ctrl+T alt+T T esc
   front CAPTION          exit 0 when it is the foreground window
+  windows                print each visible top-level window: class and caption
 )";
 
 HWND Find(const std::string& caption) {
@@ -51,6 +52,15 @@ BOOL CALLBACK PrintChild(HWND w, LPARAM) {
     wchar_t cls[256] = {};
     GetClassNameW(w, cls, 256);
     std::printf("%s\t%d\t%s\n", ToUtf8(cls).c_str(), GetDlgCtrlID(w), TextOf(w).c_str());
+    return TRUE;
+}
+
+BOOL CALLBACK PrintTopLevel(HWND w, LPARAM) {
+    if (!IsWindowVisible(w))
+        return TRUE;
+    wchar_t cls[256] = {};
+    GetClassNameW(w, cls, 256);
+    std::printf("%s\t%s\n", ToUtf8(cls).c_str(), TextOf(w).c_str());
     return TRUE;
 }
 
@@ -100,6 +110,10 @@ bool Type(const std::string& spec) {
 }
 
 int Run(const std::vector<std::string>& a) {
+    if (a.size() == 1 && a[0] == "windows") {
+        EnumWindows(PrintTopLevel, 0);
+        return 0;
+    }
     if (a.size() < 2) {
         std::fputs(Usage, stderr);
         return 2;

@@ -1,0 +1,258 @@
+"""The stage the whole program plays on: an X display, a Wine prefix, gs232sim on a COM port
+of that prefix, calsat-sim, zenitrack.exe beside a settings file, and zt-drive to read and
+drive their windows. Everything started is stopped again by PID, also on errors and Ctrl-C.
+
+    with Stage(source, tree, work, zenitrack=..., calsat_sim=..., zt_drive=...,
+               gs232sim=...) as st:
+        st.start_display()                  # the user's DISPLAY, else a private Xvfb
+        st.start_rotator(time_scale=10)     # gs232sim on COM9; its JSON log: st.wire_log
+        st.start_calsat(scenario, start="2024-05-01 12:06:00", scale=10)
+        exe = st.install(os.path.join(st.work, "app"), settings_xml(com="COM9"))
+        main = st.start_zenitrack(exe)
+        st.wait(MAIN); st.keys(MAIN, "ctrl+T"); st.commands(); st.screenshot(path)
+
+Stage.stop() (or leaving the with-block) ends every process started, newest first.
+"""
+import json
+import os
+import shutil
+import signal
+import subprocess
+import time
+
+MAIN = "Zenitrack on CALSAT32"
+CALSAT = "CALSAT32(SGP)"
+BOX = "Zenitrack"
+REGKEY = "\\Software\\VB and VBA Program Settings\\TAVMIR\\CALSAT32"
+
+
+def poll(predicate, seconds, step=0.25):
+    """The predicate's first true value within the time, else its last value."""
+    end = time.monotonic() + seconds
+    while True:
+        value = predicate()
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(step)
+
+
+def settings_xml(com="COM9", baud=9600, interval=1000, az_rotator=0, el_rotator=0,
+                 parking=(10, 0), go_parking=True, speed=3, extra_gs232=""):
+    """A settings file for a run: the stand-ins' paths, one COM port and the rotator."""
+    s, i, b = 'Type="10"', 'Type="9"', 'Type="2"'
+    return f"""<?xml version="1.0" encoding="UTF-8"?>
+<root><Options>
+<App><App {s}>CALSAT32</App><Inifile {s}>C:\\Calsat32\\CALSAT32.INI</Inifile>
+<RegKey {s}>{REGKEY}</RegKey></App>
+<Com><ComPort {s}>{com}</ComPort><BaudRate {s}>{baud}</BaudRate></Com>
+<GS232><Interval {i}>{interval}</Interval><AzRotator {i}>{az_rotator}</AzRotator>
+<ElRotator {i}>{el_rotator}</ElRotator><ParkingAz {i}>{parking[0]}</ParkingAz>
+<ParkingEl {i}>{parking[1]}</ParkingEl><GoParking {b}>{-1 if go_parking else 0}</GoParking>
+<RotateSpeed {i}>{speed}</RotateSpeed>{extra_gs232}</GS232>
+</Options></root>
+"""
+
+
+class Stage:
+    def __init__(self, source, tree, work, zenitrack, calsat_sim, zt_drive, gs232sim):
+        self.source = os.path.abspath(source)
+        self.tree = os.path.abspath(tree)
+        self.prefix = os.path.join(self.tree, "wineprefix")
+        self.work = os.path.abspath(work)
+        self.zenitrack, self.calsat_sim = zenitrack, calsat_sim
+        self.zt_drive, self.gs232sim = zt_drive, gs232sim
+        self.wine_run = [os.path.join(self.source, "scripts", "wine-run"), "--prefix",
+                         self.prefix]
+        self.procs = []
+        self.xvfb = None
+        self.rotator = None
+        self.wire_log = None
+        self.rotator_epoch = None
+        os.makedirs(self.work, exist_ok=True)
+
+    def __enter__(self):
+        self._old_int = signal.signal(signal.SIGINT, self._interrupted)
+        self._old_term = signal.signal(signal.SIGTERM, self._interrupted)
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+        signal.signal(signal.SIGINT, self._old_int)
+        signal.signal(signal.SIGTERM, self._old_term)
+        return False
+
+    @staticmethod
+    def _interrupted(signum, _frame):
+        raise KeyboardInterrupt("signal %d" % signum)
+
+    # --- display and prefix ---------------------------------------------------------------
+    def start_display(self, private=False):
+        """Uses DISPLAY when set (unless private), else starts an Xvfb of its own."""
+        if os.environ.get("DISPLAY") and not private:
+            return os.environ["DISPLAY"]
+        for n in range(130, 160):
+            if os.path.exists("/tmp/.X%d-lock" % n):
+                continue
+            self.xvfb = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", "1280x1024x24",
+                                          "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL)
+            if poll(lambda: os.path.exists("/tmp/.X11-unix/X%d" % n), 5):
+                os.environ["DISPLAY"] = ":%d" % n
+                return os.environ["DISPLAY"]
+            self.xvfb.kill()
+            self.xvfb.wait()
+            self.xvfb = None
+        raise RuntimeError("no X display")
+
+    def init_prefix(self):
+        subprocess.run(self.wine_run + ["--init"], check=True)
+        # A Wine server still winding down from an earlier run would hang new programs.
+        subprocess.run(["wineserver", "-w"], env=dict(os.environ, WINEPREFIX=self.prefix),
+                       timeout=60)
+
+    def com_link(self, port):
+        return os.path.join(self.prefix, "dosdevices", port.lower())
+
+    # --- processes ------------------------------------------------------------------------
+    def spawn(self, cmd, log):
+        with open(os.path.join(self.work, log), "w") as out:
+            p = subprocess.Popen(cmd, stdout=out, stderr=subprocess.STDOUT,
+                                 start_new_session=True)
+        self.procs.append(p)
+        return p
+
+    def end(self, p, timeout=10):
+        """Ends one process started here (its whole process group) and waits for it."""
+        if p.poll() is None:
+            try:
+                os.killpg(p.pid, signal.SIGTERM)
+                p.wait(timeout)
+            except subprocess.TimeoutExpired:
+                os.killpg(p.pid, signal.SIGKILL)
+                p.wait()
+            except ProcessLookupError:
+                pass
+        return p.returncode
+
+    def wine(self, program, *args, log):
+        return self.spawn(self.wine_run + [program, *args], log)
+
+    def stop(self):
+        for p in reversed(self.procs):
+            self.end(p)
+        self.procs = []
+        if self.xvfb:
+            self.xvfb.kill()
+            self.xvfb.wait()
+            self.xvfb = None
+
+    # --- gs232sim -------------------------------------------------------------------------
+    def start_rotator(self, port="com9", time_scale=1, options=(), log="gs232.jsonl"):
+        """gs232sim on a new pty linked as PORT; its commands go to self.wire_log as JSON
+        lines whose "t" counts from self.rotator_epoch (Unix time)."""
+        self.init_prefix()
+        link = self.com_link(port)
+        if os.path.lexists(link):
+            os.remove(link)
+        self.wire_log = os.path.join(self.work, log)
+        before = time.time()
+        self.rotator = self.spawn([self.gs232sim, "--link", link, "--log", self.wire_log,
+                                   "--no-status", "--time-scale", str(time_scale), *options],
+                                  "gs232sim.out")
+        if not poll(lambda: os.path.exists(link), 10, 0.02):
+            raise RuntimeError("gs232sim did not come up")
+        self.rotator_epoch = (before + time.time()) / 2
+        return self.rotator
+
+    def stop_rotator(self):
+        """Kills gs232sim: its pty closes, the COM port vanishes."""
+        if self.rotator:
+            self.end(self.rotator)
+            self.procs.remove(self.rotator)
+            self.rotator = None
+
+    def commands(self):
+        """gs232sim's log so far: one dict per command received."""
+        try:
+            with open(self.wire_log) as f:
+                return [json.loads(line) for line in f if line.strip().endswith("}")]
+        except (FileNotFoundError, TypeError):
+            return []
+
+    # --- calsat-sim and zenitrack ---------------------------------------------------------
+    def start_calsat(self, scenario, start=None, scale=1, faults=(), truth=None,
+                     log="calsat-sim.out"):
+        args = ["--scenario", scenario, "--scale", str(scale)]
+        if start:
+            args += ["--start", start]
+        for f in faults:
+            args += ["--fault", f]
+        if truth:
+            args += ["--truth", truth]
+        p = self.wine(self.calsat_sim, *args, log=log)
+        if not self.wait(CALSAT, 30000):
+            raise RuntimeError("calsat-sim's window did not come up")
+        return p
+
+    def install(self, folder, settings=None):
+        """A fresh folder with a copy of zenitrack.exe and, if given, its settings file."""
+        shutil.rmtree(folder, ignore_errors=True)
+        os.makedirs(folder)
+        exe = shutil.copy(self.zenitrack, os.path.join(folder, "zenitrack.exe"))
+        if settings is not None:
+            with open(os.path.join(folder, "zenitrack.xml"), "w") as f:
+                f.write(settings)
+        return exe
+
+    def start_zenitrack(self, exe, log="zenitrack.out"):
+        return self.wine(exe, log=log)
+
+    # --- zt-drive -------------------------------------------------------------------------
+    def drive(self, *args, timeout=60):
+        # Into a file, not a pipe: a Wine server this call happens to start keeps a pipe open.
+        out = os.path.join(self.work, "zt-drive.out")
+        with open(out, "w") as f:
+            code = subprocess.run(self.wine_run + [self.zt_drive, *args], stdout=f,
+                                  stderr=subprocess.DEVNULL, timeout=timeout).returncode
+        with open(out, encoding="utf-8", errors="replace") as f:
+            return code, f.read().replace("\r\n", "\n")
+
+    def wait(self, caption, ms=30000):
+        return self.drive("wait", caption, str(ms))[0] == 0
+
+    def gone(self, caption, ms=15000):
+        return self.drive("gone", caption, str(ms))[0] == 0
+
+    def keys(self, caption, *keys):
+        return self.drive("keys", caption, *keys)[0] == 0
+
+    def rect(self, caption):
+        code, out = self.drive("rect", caption)
+        return tuple(int(v) for v in out.split()) if code == 0 else None
+
+    def texts(self, caption):
+        """The texts of a window's descendants, in order."""
+        code, out = self.drive("texts", caption)
+        return [line.split("\t", 2)[2] for line in out.splitlines() if line.count("\t") >= 2]
+
+    def windows(self):
+        """Visible top-level windows as (class, caption) pairs."""
+        code, out = self.drive("windows")
+        return [tuple(line.split("\t", 1)) for line in out.splitlines() if "\t" in line]
+
+    def message_boxes(self):
+        """Visible dialog-class windows (message boxes) and their texts."""
+        boxes = []
+        for cls, caption in self.windows():
+            if cls == "#32770":
+                boxes.append((caption, [t for t in self.texts(caption) if t]))
+        return boxes
+
+    def screenshot(self, path, crop=None):
+        """The whole screen, or CROP = (left, top, right, bottom)."""
+        cmd = ["import", "-window", "root"]
+        if crop:
+            l, t, r, b = crop
+            cmd += ["-crop", "%dx%d+%d+%d" % (r - l, b - t, l, t)]
+        return subprocess.run(cmd + [path], stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0
