@@ -59,8 +59,9 @@ protected:
         return out;
     }
 
-    std::unique_ptr<TOptions> Create() {
-        return app.CreateForm<TOptions>(
+    std::unique_ptr<TOptions> Create() { return Create(app); }
+    std::unique_ptr<TOptions> Create(Application& on) {
+        return on.CreateForm<TOptions>(
             TOptionsServices{registry, files, fileDialog, LocaleFormats::US()}, File(), rig.gs);
     }
 
