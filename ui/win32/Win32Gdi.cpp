@@ -4,18 +4,22 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 namespace zt {
 
 namespace {
 
-struct Coverage {
+struct Probe {
+    bool installed = false; // the mapper gives this face itself, not a stand-in
+    bool proportional = false;
     bool latin = false;
     bool japanese = false;
+    bool Both() const { return latin && japanese; }
 };
 
-// What the font the mapper gives for this face can show (it may substitute another face).
-Coverage CoverageOf(const std::wstring& face) {
+// What the font the mapper gives for this face is and can show.
+Probe ProbeFace(const std::wstring& face) {
     const HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                    DEFAULT_PITCH | FF_DONTCARE, face.c_str());
@@ -23,10 +27,55 @@ Coverage CoverageOf(const std::wstring& face) {
     const HGDIOBJ old = SelectObject(dc, font);
     WORD glyphs[3] = {};
     GetGlyphIndicesW(dc, L"A\x3042\x56fd", 3, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    wchar_t given[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, given);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
-    return {glyphs[0] != 0xFFFF, glyphs[1] != 0xFFFF && glyphs[2] != 0xFFFF};
+    return {.installed = lstrcmpiW(given, face.c_str()) == 0,
+            // the flag's name says the opposite of what it means
+            .proportional = (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) != 0,
+            .latin = glyphs[0] != 0xFFFF,
+            .japanese = glyphs[1] != 0xFFFF && glyphs[2] != 0xFFFF};
+}
+
+int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM out) {
+    auto& faces = *reinterpret_cast<std::vector<std::wstring>*>(out);
+    const std::wstring face = font->lfFaceName;
+    // '@' marks the vertical-writing twin of a face
+    if (!face.empty() && face[0] != L'@' &&
+        std::find(faces.begin(), faces.end(), face) == faces.end())
+        faces.push_back(face);
+    return TRUE;
+}
+
+std::vector<std::wstring> InstalledFamilies() {
+    std::vector<std::wstring> faces;
+    LOGFONTW all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    const HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(dc, &all, CollectFamily, reinterpret_cast<LPARAM>(&faces), 0);
+    ReleaseDC(nullptr, dc);
+    return faces;
+}
+
+// An installed proportional face that shows both Latin and Japanese text: the well-known
+// ones first, then any other; empty when there is none.
+std::wstring ProportionalFaceForBoth() {
+    const auto fits = [](const std::wstring& face) {
+        const Probe p = ProbeFace(face);
+        return p.installed && p.proportional && p.Both();
+    };
+    for (const wchar_t* face :
+         {L"IPAPGothic", L"VL PGothic", L"Meiryo UI", L"Yu Gothic UI", L"Meiryo", L"TakaoPGothic"})
+        if (fits(face))
+            return face;
+    for (const std::wstring& face : InstalledFamilies())
+        if (fits(face))
+            return face;
+    return {};
 }
 
 bool Japanese(std::wstring_view text) {
@@ -53,14 +102,17 @@ const Win32Gdi::Faces& Win32Gdi::FacesFor(const std::string& name) {
         L"Noto Sans CJK JP", L"Droid Sans Fallback", L"Tahoma",
         L"Liberation Sans",  L"DejaVu Sans"};
     const std::wstring requested = ToUtf16(name);
-    const Coverage own = CoverageOf(requested);
-    if (own.latin && own.japanese)
+    const Probe own = ProbeFace(requested);
+    // A monospaced stand-in would stretch text well past the width it was laid out for.
+    if (own.Both() && (own.installed || own.proportional))
         return faces_[name] = {requested, requested};
+    if (const std::wstring face = ProportionalFaceForBoth(); !face.empty())
+        return faces_[name] = {face, face};
     std::wstring latin = own.latin ? requested : L"";
     std::wstring japanese = own.japanese ? requested : L"";
     for (const wchar_t* face : candidates) {
-        const Coverage c = CoverageOf(face);
-        if (c.latin && c.japanese) // one face for all text beats a pair
+        const Probe c = ProbeFace(face);
+        if (c.Both()) // one face for all text beats a pair
             return faces_[name] = {face, face};
         if (c.latin && latin.empty())
             latin = face;

@@ -24,9 +24,10 @@ public:
     Win32Gdi& operator=(const Win32Gdi&) = delete;
     ~Win32Gdi();
 
-    // The font to show this text in. A face that is not installed falls back to one that
-    // shows both Latin and Japanese text; where no installed face shows both, text with
-    // Japanese characters takes a Japanese face and other text a Latin one.
+    // The font to show this text in. A face that is not installed falls back to a
+    // proportional one that shows both Latin and Japanese text, else to any face that shows
+    // both; where no installed face shows both, text with Japanese characters takes a
+    // Japanese face and other text a Latin one.
     HFONT FontFor(const Font& font, std::wstring_view text = {});
     HBRUSH BrushFor(Color color);
 

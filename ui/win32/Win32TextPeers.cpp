@@ -21,19 +21,26 @@ Win32LabelPeer::Win32LabelPeer(Win32Host& host, Label& label)
     : Win32Peer(host, label), label_(label) {}
 
 DWORD Win32LabelPeer::Style() const {
-    DWORD style = WS_CHILD | SS_NOPREFIX;
-    switch (label_.GetAlignment()) {
-    case Alignment::Right:
-        style |= SS_RIGHT;
-        break;
-    case Alignment::Center:
-        style |= SS_CENTER;
-        break;
-    default:
-        style |= label_.WordWrap() ? SS_LEFT : SS_LEFTNOWORDWRAP;
-        break;
-    }
-    return style;
+    const DWORD style = WS_CHILD | SS_NOPREFIX;
+    const Alignment alignment = label_.GetAlignment();
+    if (label_.WordWrap())
+        return style | (alignment == Alignment::Right    ? SS_RIGHT
+                        : alignment == Alignment::Center ? SS_CENTER
+                                                         : SS_LEFT);
+    // The system's centred and right-aligned statics always wrap, so those draw themselves.
+    return style | (alignment == Alignment::Left ? SS_LEFTNOWORDWRAP : SS_OWNERDRAW);
+}
+
+bool Win32LabelPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    RECT r = item.rcItem;
+    FillRect(item.hDC, &r, OnCtlColor(item.hDC));
+    const std::wstring text = WindowTextW(hwnd_);
+    const HGDIOBJ old = SelectObject(item.hDC, host_.Gdi().FontFor(control_.GetFont(), text));
+    const UINT align = label_.GetAlignment() == Alignment::Right ? DT_RIGHT : DT_CENTER;
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &r,
+              align | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(item.hDC, old);
+    return true;
 }
 
 void Win32LabelPeer::CreateWindowFor(HWND parent) {

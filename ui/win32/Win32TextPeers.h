@@ -14,6 +14,7 @@ class Label;
 class Win32LabelPeer : public Win32Peer {
 public:
     Win32LabelPeer(Win32Host& host, Label& label);
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
 protected:
     void CreateWindowFor(HWND parent) override;

@@ -1,0 +1,159 @@
+#include "platform/win32/Utf16.h"
+#include "tests/fakes/FakeMessageBox.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/Panel.h"
+#include "ui/win32/Win32Host.h"
+#include "ui/win32/Win32Peer.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace zt {
+namespace {
+
+// The bottom of the main window's strip: the clock centred in its fixed width top right,
+// the pass line along the bottom, and a label with a Japanese name.
+struct StripText : Form {
+    explicit StripText(Application& app) : Form(app) {
+        SetBorderStyle(BorderStyle::ThinLine);
+        SetFont(Font{"MS UI Gothic", 17, clYellow});
+        SetBounds(40, 40, 0, 90);
+        SetClientWidth(636);
+        panel.SetBounds(0, 0, 636, 88);
+        panel.SetColor(clBlack);
+        panel.SetBevels(Bevel::None, Bevel::None);
+        clock.SetFont(Font{"MS UI Gothic", 15, clYellow});
+        clock.SetAutoSize(false);
+        clock.SetAlignment(Alignment::Center);
+        clock.SetBounds(480, 5, 148, 15);
+        clock.SetCaption("05/01 21:10:05(JST)");
+        const Font accent{"MS UI Gothic", 15, clFuchsia};
+        pass.SetFont(accent);
+        pass.SetBounds(122, 65, 0, 0);
+        pass.SetCaption("(AOS) 21:10 Az=241    (MAX) 21:15 El=45 Az=322    (LOS) 21:20 Az= 44");
+        name.SetFont(accent);
+        name.SetBounds(16, 40, 0, 0);
+        name.SetCaption("ひまわり国際");
+    }
+    Panel panel{*this};
+    Label clock{panel};
+    Label pass{panel};
+    Label name{panel};
+};
+
+struct TextDisplay : ::testing::Test {
+    void SetUp() override {
+        strip->Show();
+        const HWND window = reinterpret_cast<HWND>(strip->Handle());
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+
+    Win32Host host;
+    FakeMessageBox messages;
+    Application app{host, messages};
+    std::unique_ptr<StripText> strip = app.CreateForm<StripText>();
+};
+
+HWND WindowOf(const Control& control) {
+    return reinterpret_cast<HWND>(control.Handle());
+}
+
+// What the label's own window shows its text in.
+struct LabelFont {
+    explicit LabelFont(HWND label) : window(label), dc(GetDC(label)) {
+        old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    }
+    ~LabelFont() {
+        SelectObject(dc, old);
+        ReleaseDC(window, dc);
+    }
+    SIZE Extent(const std::wstring& text) const {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return size;
+    }
+    std::wstring Face() const {
+        wchar_t face[LF_FACESIZE] = {};
+        GetTextFaceW(dc, LF_FACESIZE, face);
+        return face;
+    }
+    HWND window;
+    HDC dc;
+    HGDIOBJ old;
+};
+
+TEST_F(TextDisplay, FallbackFaceFitsThePassLineAndShowsJapaneseInTheSameFace) {
+    const HWND pass = WindowOf(strip->pass);
+    const LabelFont font(pass);
+    const SIZE extent = font.Extent(WindowTextW(pass));
+    EXPECT_LE(122 + extent.cx, 636) << ToUtf8(font.Face());
+    EXPECT_LE(strip->pass.Left() + strip->pass.Width(), 636);
+
+    // Latin and Japanese labels look alike: one face, with a glyph for every character.
+    const HWND name = WindowOf(strip->name);
+    const LabelFont japanese(name);
+    EXPECT_EQ(japanese.Face(), font.Face());
+    const std::wstring text = WindowTextW(name);
+    std::wstring glyphs(text.size(), L'\0');
+    GetGlyphIndicesW(japanese.dc, text.c_str(), static_cast<int>(text.size()),
+                     reinterpret_cast<WORD*>(glyphs.data()), GGI_MARK_NONEXISTING_GLYPHS);
+    EXPECT_EQ(glyphs.find(static_cast<wchar_t>(0xFFFF)), std::wstring::npos);
+}
+
+// The columns of a window that hold anything but the black ground.
+struct Ink {
+    int first = 0, last = -1;
+    int Span() const { return last - first + 1; }
+};
+
+Ink InkOf(HWND window, HDC dc) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT client;
+    GetClientRect(window, &client);
+    Ink ink{client.right, -1};
+    for (int x = 0; x < client.right; ++x)
+        for (int y = 0; y < client.bottom; ++y)
+            if (GetPixel(dc, x, y) != RGB(0, 0, 0)) {
+                ink.first = std::min(ink.first, x);
+                ink.last = std::max(ink.last, x);
+            }
+    return ink;
+}
+
+TEST_F(TextDisplay, FixedWidthLabelsShowOneLineEvenWhenTooNarrow) {
+    const HWND clock = WindowOf(strip->clock);
+    EXPECT_EQ(WindowText(clock), "05/01 21:10:05(JST)"); // still readable by others
+    const LabelFont font(clock);
+    const int text = font.Extent(WindowTextW(clock)).cx;
+    ASSERT_LE(text, 148); // the clock fits its place
+
+    // A wrapped label shows only "05/01" of the line, far narrower than what it has room for.
+    const struct {
+        Alignment alignment;
+        int width;
+    } cases[] = {
+        {Alignment::Center, 148}, {Alignment::Center, text - 24}, {Alignment::Right, text - 24}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        strip->clock.SetAlignment(c.alignment);
+        strip->clock.SetBounds(480, 5, c.width, 15);
+        const Ink ink = InkOf(clock, font.dc);
+        const int shown = std::min(text, c.width);
+        EXPECT_GE(ink.Span(), shown - 4);
+        EXPECT_LE(ink.Span(), shown);
+        if (c.alignment == Alignment::Center)
+            EXPECT_NEAR((ink.first + ink.last + 1) / 2.0, c.width / 2.0, 2.0);
+        else
+            EXPECT_GE(ink.last, c.width - 3);
+    }
+}
+
+} // namespace
+} // namespace zt
