@@ -3,11 +3,16 @@
 #include "app/uRoutine.h"
 #include "platform/win32/ExecutablePath.h"
 #include "platform/win32/Win32VersionInfo.h"
+#include "platform/win32/Win32Windows.h"
 #include "tests/fakes/FakeMessageBox.h"
 #include "tests/fakes/FakeUiHost.h"
 #include "ui/Application.h"
+#include "ui/Timer.h"
+#include "ui/win32/Win32Host.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <cstdlib>
 
 namespace zt {
 namespace {
@@ -37,6 +42,37 @@ TEST(AboutResource, TranslationAndUnlistedStrings) {
     GetVersionInfo(info, ExecutablePath(), 10, value);
     EXPECT_EQ(value, "1.1.1.0");
     EXPECT_FALSE(info.Load("C:\\windows\\no-such-file.exe"));
+}
+
+TEST(AboutResource, RealWindowShowsTheStringsCentred) {
+    Win32Host host;
+    FakeMessageBox messages;
+    Application app(host, messages);
+    Win32VersionInfo info;
+    Win32Windows windows;
+    auto box = app.CreateForm<TAboutBox>(info, ExecutablePath());
+    std::vector<std::string> texts;
+    std::optional<WindowRect> rect;
+    Timer probe(*box);
+    probe.SetInterval(200);
+    probe.OnTimer = [&] {
+        probe.SetEnabled(false);
+        rect = windows.ScreenRect(box->Handle());
+        texts.push_back(windows.Text(box->Handle(), 255));
+        windows.EnumDescendants(box->Handle(), [&](WindowHandle child) {
+            texts.push_back(windows.Text(child, 255));
+            return true;
+        });
+        box->OKButton.Click();
+    };
+    EXPECT_EQ(box->ShowModal(), ModalResult::Ok);
+    EXPECT_THAT(texts, ::testing::IsSupersetOf({"バージョン情報", "Zenitrack", "1.1.1.0",
+                                                "Copyright (C) 2026 Zenitrack developers",
+                                                "Zenitrack developers", "OK"}));
+    ASSERT_TRUE(rect);
+    const Size screen = host.ScreenSize();
+    EXPECT_LE(std::abs(rect->Left - (screen.width - (rect->Right - rect->Left)) / 2), 1);
+    EXPECT_LE(std::abs(rect->Top - (screen.height - (rect->Bottom - rect->Top)) / 2), 1);
 }
 
 } // namespace
