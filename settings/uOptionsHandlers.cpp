@@ -7,60 +7,63 @@
 #include "ui/Application.h"
 
 namespace zt {
+namespace {
+
+// A held value is shown in its control as it is stored.
+template <class Box> void Hold(std::string& held, const std::string& value, Box& box) {
+    held = value;
+    box.SetText(value);
+}
+
+template <class Box> void Hold(int& held, int value, Box& box) {
+    held = value;
+    box.SetText(std::to_string(value));
+}
+
+} // namespace
 
 void TOptions::SetApp(const std::string& Value) {
-    FApp = Value;
-    cmbApp.SetText(Value);
+    Hold(FApp, Value, cmbApp);
 }
 
 void TOptions::SetIniFile(const std::string& Value) {
-    FIniFile = Value;
-    edtInifile.SetText(Value);
+    Hold(FIniFile, Value, edtInifile);
 }
 
 void TOptions::SetRegKey(const std::string& Value) {
-    FRegKey = Value;
-    edtRegKey.SetText(Value);
+    Hold(FRegKey, Value, edtRegKey);
 }
 
 void TOptions::SetElements(const std::string& Value) {
-    FElements = Value;
-    edtElements.SetText(Value);
+    Hold(FElements, Value, edtElements);
 }
 
 void TOptions::SetComPort(const std::string& Value) {
-    FComPort = Value;
-    cmbComPort.SetText(Value);
+    Hold(FComPort, Value, cmbComPort);
 }
 
 void TOptions::SetBaudRate(int Value) {
-    FBaudRate = Value;
-    cmbBaudRate.SetText(std::to_string(Value));
+    Hold(FBaudRate, Value, cmbBaudRate);
 }
 
 void TOptions::SetDataBits(const std::string& Value) {
-    FDataBits = Value;
-    cmbDataBits.SetText(Value);
+    Hold(FDataBits, Value, cmbDataBits);
 }
 
 void TOptions::SetParity(const std::string& Value) {
-    FParity = Value;
-    cmbParity.SetText(Value);
+    Hold(FParity, Value, cmbParity);
 }
 
 void TOptions::SetStopBits(const std::string& Value) {
-    FStopBits = Value;
-    cmbStopBits.SetText(Value);
+    Hold(FStopBits, Value, cmbStopBits);
 }
 
 void TOptions::SetFlowControl(const std::string& Value) {
-    FFlowControl = Value;
-    cmbFlowControl.SetText(Value);
+    Hold(FFlowControl, Value, cmbFlowControl);
 }
 
 void TOptions::SetIntervalTime(int Value) {
-    FIntervalTime = Value;
-    edtIntervalTime.SetText(std::to_string(Value));
+    Hold(FIntervalTime, Value, edtIntervalTime);
 }
 
 void TOptions::SetAzRotator(TAzRotator Value) {
@@ -74,8 +77,7 @@ void TOptions::SetElRotator(TElRotator Value) {
 }
 
 void TOptions::SetAzOffset(int Value) {
-    FAzOffset = Value;
-    edtAzOffset.SetText(std::to_string(Value));
+    Hold(FAzOffset, Value, edtAzOffset);
 }
 
 void TOptions::SetRotaterSpeed(int Value) {
@@ -84,13 +86,11 @@ void TOptions::SetRotaterSpeed(int Value) {
 }
 
 void TOptions::SetParkingAz(int Value) {
-    FParkingAz = Value;
-    edtParkingAz.SetText(std::to_string(Value));
+    Hold(FParkingAz, Value, edtParkingAz);
 }
 
 void TOptions::SetParkingEl(int Value) {
-    FParkingEl = Value;
-    edtParkingEl.SetText(std::to_string(Value));
+    Hold(FParkingEl, Value, edtParkingEl);
 }
 
 void TOptions::SetGoParking(bool Value) {
