@@ -75,7 +75,7 @@ public:
     Picture ImgOverlap{Panel1};
     Picture ImgFlipMode{Panel1};
     Label lblRotateModeName{Panel1};
-    Panel Panel2{static_cast<Container&>(Panel1)}; // not a copy of Panel1
+    Panel Panel2{Panel1};
     SpeedButton bbLeft{Panel2};
     SpeedButton bbRight{Panel2};
     SpeedButton bbDown{Panel2};
