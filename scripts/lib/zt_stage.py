@@ -18,6 +18,7 @@ import os
 import shutil
 import signal
 import subprocess
+import threading
 import time
 
 MAIN = "Zenitrack on CALSAT32"
@@ -38,8 +39,10 @@ def poll(predicate, seconds, step=0.25):
 
 def settings_xml(com="COM9", baud=9600, interval=1000, az_rotator=0, el_rotator=0,
                  parking=(10, 0), go_parking=True, speed=3, extra_gs232=""):
-    """A settings file for a run: the stand-ins' paths, one COM port and the rotator."""
+    """A settings file for a run: the stand-ins' paths, one COM port and the rotator. A speed
+    of None leaves the program's default."""
     s, i, b = 'Type="10"', 'Type="9"', 'Type="2"'
+    speed_key = "" if speed is None else f"<RotateSpeed {i}>{speed}</RotateSpeed>"
     return f"""<?xml version="1.0" encoding="UTF-8"?>
 <root><Options>
 <App><App {s}>CALSAT32</App><Inifile {s}>C:\\Calsat32\\CALSAT32.INI</Inifile>
@@ -48,16 +51,27 @@ def settings_xml(com="COM9", baud=9600, interval=1000, az_rotator=0, el_rotator=
 <GS232><Interval {i}>{interval}</Interval><AzRotator {i}>{az_rotator}</AzRotator>
 <ElRotator {i}>{el_rotator}</ElRotator><ParkingAz {i}>{parking[0]}</ParkingAz>
 <ParkingEl {i}>{parking[1]}</ParkingEl><GoParking {b}>{-1 if go_parking else 0}</GoParking>
-<RotateSpeed {i}>{speed}</RotateSpeed>{extra_gs232}</GS232>
+{speed_key}{extra_gs232}</GS232>
 </Options></root>
 """
 
 
+def windows_path(path):
+    """A Linux path as Wine's programs name it (drive Z: is the root)."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
 class Stage:
-    def __init__(self, source, tree, work, zenitrack, calsat_sim, zt_drive, gs232sim):
+    # Typed keys go to the X display's one focus: stages that share a display take turns.
+    keyboard = threading.Lock()
+
+    def __init__(self, source, tree, work, zenitrack, calsat_sim, zt_drive, gs232sim,
+                 prefix=None):
+        """PREFIX: the Wine prefix, by default TREE/wineprefix; stages that run at the same
+        time need prefixes of their own."""
         self.source = os.path.abspath(source)
         self.tree = os.path.abspath(tree)
-        self.prefix = os.path.join(self.tree, "wineprefix")
+        self.prefix = os.path.abspath(prefix or os.path.join(self.tree, "wineprefix"))
         self.work = os.path.abspath(work)
         self.zenitrack, self.calsat_sim = zenitrack, calsat_sim
         self.zt_drive, self.gs232sim = zt_drive, gs232sim
@@ -71,14 +85,18 @@ class Stage:
         os.makedirs(self.work, exist_ok=True)
 
     def __enter__(self):
-        self._old_int = signal.signal(signal.SIGINT, self._interrupted)
-        self._old_term = signal.signal(signal.SIGTERM, self._interrupted)
+        # Signal handlers belong to the main thread; stages in other threads rely on it.
+        self._handlers = None
+        if threading.current_thread() is threading.main_thread():
+            self._handlers = (signal.signal(signal.SIGINT, self._interrupted),
+                              signal.signal(signal.SIGTERM, self._interrupted))
         return self
 
     def __exit__(self, *exc):
         self.stop()
-        signal.signal(signal.SIGINT, self._old_int)
-        signal.signal(signal.SIGTERM, self._old_term)
+        if self._handlers:
+            signal.signal(signal.SIGINT, self._handlers[0])
+            signal.signal(signal.SIGTERM, self._handlers[1])
         return False
 
     @staticmethod
@@ -188,7 +206,7 @@ class Stage:
         for f in faults:
             args += ["--fault", f]
         if truth:
-            args += ["--truth", truth]
+            args += ["--truth", windows_path(truth)]
         p = self.wine(self.calsat_sim, *args, log=log)
         if not self.wait(CALSAT, 30000):
             raise RuntimeError("calsat-sim's window did not come up")
@@ -224,7 +242,8 @@ class Stage:
         return self.drive("gone", caption, str(ms))[0] == 0
 
     def keys(self, caption, *keys):
-        return self.drive("keys", caption, *keys)[0] == 0
+        with Stage.keyboard:
+            return self.drive("keys", caption, *keys)[0] == 0
 
     def rect(self, caption):
         code, out = self.drive("rect", caption)

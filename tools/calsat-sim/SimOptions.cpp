@@ -20,6 +20,8 @@ const char* const SimUsage =
     "  --fault SPEC      a fault switch, as a scenario's fault line; may repeat:\n"
     "                    \"delete NAME FROM [UNTIL]\", \"text NAME TEXT FROM [UNTIL]\",\n"
     "                    \"close AT\" (seconds of simulated time after the start)\n"
+    "  --truth FILE      log each refresh: Unix time, simulated UTC, azimuth and\n"
+    "                    elevation in degrees (tab-separated)\n"
     "  --help            this text\n";
 
 SimOptions ParseSimOptions(const std::vector<std::string>& args) {
@@ -47,6 +49,8 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
             o.IniPath = v;
         } else if (a == "--fault") {
             o.Faults.push_back(v);
+        } else if (a == "--truth") {
+            o.TruthPath = v;
         } else {
             throw std::runtime_error("unknown option: " + a);
         }

@@ -13,6 +13,7 @@ struct SimOptions {
     std::string RegKey = "\\Software\\VB and VBA Program Settings\\TAVMIR\\CALSAT32";
     std::string IniPath = "C:\\Calsat32\\CALSAT32.INI";
     std::vector<std::string> Faults;
+    std::string TruthPath; // where to log the satellite's direction at each refresh
     bool Help = false;
 };
 

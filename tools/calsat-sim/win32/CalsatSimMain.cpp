@@ -83,6 +83,14 @@ int Play(const SimOptions& options) {
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - wallStart;
         return sky.Start() + elapsed.count() * options.TimeScale / SecondsPerDay;
     };
+    std::ofstream truth;
+    if (!options.TruthPath.empty()) {
+        truth.open(std::filesystem::path(ToUtf16(options.TruthPath)));
+        if (!truth)
+            throw std::runtime_error("cannot write the truth log " + options.TruthPath);
+        truth << std::fixed;
+        truth.precision(3);
+    }
     SimWindow* window = nullptr;
     const auto tick = [&] {
         const TDateTime t = simNow();
@@ -94,6 +102,9 @@ int Play(const SimOptions& options) {
         publisher.Publish(sky.RegistryValues(t, formats));
         window->SetPassTable(sky.PassTableText(t, formats));
         const Look look = sky.At(t);
+        if (truth.is_open())
+            truth << (UtcNow() - EncodeDate(1970, 1, 1)) * SecondsPerDay << '\t' << Utc(t) << '\t'
+                  << look.Azimuth << '\t' << look.Elevation << std::endl;
         window->SetStatus(Utc(t) + " UTC   " + sky.Setup().Satellite + "   Rev " +
                           std::to_string(sky.Revolution(t)) + "   Az " +
                           FormatFixed(look.Azimuth, 1, formats) + "   El " +
