@@ -151,6 +151,7 @@ void TOptions::btnOk0Click() {
     try {
         SavePlacement();
         SaveOptions();
+        FOptionsWritten = true;
     } catch (...) {
         SetModalResult(ModalResult::None);
         throw;
@@ -162,7 +163,17 @@ void TOptions::btnCancel0Click() {
 }
 
 void TOptions::FormCloseQuery(bool& CanClose) {
-    CanClose = (FFirstStart && GetModalResult() == ModalResult::Cancel) || ValidateOptions();
+    // Cancel can only be refused to protect the set-up once this dialog's OK has written
+    // something the check rejects. Otherwise the file still holds what it held before, and
+    // refusing would trap a user whose port or files have gone: the check then only reports.
+    // At the first start there is no set-up yet, and Cancel ends the program.
+    if (GetModalResult() == ModalResult::Cancel && (FFirstStart || !FOptionsWritten)) {
+        if (!FFirstStart)
+            ValidateOptions();
+        CanClose = true;
+        return;
+    }
+    CanClose = ValidateOptions();
 }
 
 bool TOptions::ValidateOptions() {

@@ -169,6 +169,7 @@ private:
     TOptionsServices FServices;
     TGS232& FGs232;
     bool FFirstStart = false;
+    bool FOptionsWritten = false;
 
     std::string FApp;
     std::string FIniFile;
