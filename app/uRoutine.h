@@ -29,8 +29,7 @@ inline constexpr std::array<std::string_view, 12> VersionInfoKeys{
 // Copies the string VersionInfoKeys[Index] of FileName's version resource (first
 // translation) into Value; leaves Value unchanged when the file or the string is missing.
 // Throws std::runtime_error when the resource has no translation table.
-void GetVersionInfo(IVersionInfo& info, const std::string& FileName, int Index,
-                    std::string& Value);
+void GetVersionInfo(IVersionInfo& info, const std::string& FileName, int Index, std::string& Value);
 
 // CALSAT32's pass table: the text box of this class and control id, read in one request of
 // at most PassTableMaxChars characters.
