@@ -3,7 +3,9 @@
 #include "platform/win32/Utf16.h"
 
 #include <windows.h>
+#include <winternl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -18,7 +20,8 @@ constexpr const char* Usage =
   sky FILE PERIOD_MS [REGKEY]  append "unix-seconds MJD azimuth elevation" every period,
                                read from CALSAT32's registry key, until killed
   handles CAPTION              print the handle, GDI-object and USER-object counts of the
-                               process owning the top-level window (exit 1 if none)
+                               process owning the top-level window (exit 1 if none); "-"
+                               for a count the system does not give
 )";
 
 constexpr const wchar_t* DefaultKey = L"Software\\VB and VBA Program Settings\\TAVMIR\\CALSAT32";
@@ -58,6 +61,32 @@ int Sky(const std::string& file, int periodMs, const std::wstring& keyPath) {
     }
 }
 
+// The process's entries in the system's handle table. GetProcessHandleCount answers 0 for
+// other processes under Wine; the table is kept by the Wine server itself.
+std::string HandleCount(DWORD pid) {
+    std::vector<BYTE> buffer(1 << 16);
+    constexpr NTSTATUS LengthMismatch = static_cast<NTSTATUS>(0xC0000004);
+    NTSTATUS status;
+    ULONG needed = 0;
+    while ((status = NtQuerySystemInformation(SystemHandleInformation, buffer.data(),
+                                              static_cast<ULONG>(buffer.size()), &needed)) ==
+           LengthMismatch)
+        buffer.resize(std::max<size_t>(buffer.size() * 2, needed + 4096));
+    if (status < 0)
+        return "-";
+    const auto* table = reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
+    size_t count = 0;
+    for (ULONG i = 0; i < table->Count; ++i)
+        count += table->Handle[i].OwnerPid == pid;
+    return std::to_string(count);
+}
+
+// A process with a window owns at least one USER object, so 0 means "not counted".
+std::string GuiCount(HANDLE process, DWORD flags) {
+    const DWORD n = GetGuiResources(process, flags);
+    return n ? std::to_string(n) : "-";
+}
+
 int Handles(const std::string& caption) {
     HWND window = FindWindowW(nullptr, ToUtf16(caption).c_str());
     DWORD pid = 0;
@@ -66,12 +95,10 @@ int Handles(const std::string& caption) {
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
     if (!process)
         return 1;
-    DWORD handles = 0;
-    const bool known = GetProcessHandleCount(process, &handles);
-    const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
-    const DWORD user = GetGuiResources(process, GR_USEROBJECTS);
+    const std::string gdi = GuiCount(process, GR_GDIOBJECTS);
+    const std::string user = GuiCount(process, GR_USEROBJECTS);
     CloseHandle(process);
-    std::printf("%s %lu %lu\n", known ? std::to_string(handles).c_str() : "-", gdi, user);
+    std::printf("%s %s %s\n", HandleCount(pid).c_str(), gdi.c_str(), user.c_str());
     return 0;
 }
 
