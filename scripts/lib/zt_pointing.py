@@ -6,6 +6,7 @@ physical state in its wire log, on one wall clock (Unix time).
     track.max_error, track.rms_error, track.reached, track.swings(5)
 """
 import math
+from datetime import datetime
 
 
 def read_truth(path):
@@ -16,6 +17,27 @@ def read_truth(path):
             if len(parts) == 4:
                 rows.append((float(parts[0]), float(parts[2]), float(parts[3])))
     return rows
+
+
+def truth_clock(path):
+    """The simulated UTC of the truth log's last row, None before the first."""
+    try:
+        with open(path, encoding="utf-8", errors="replace") as f:
+            last = f.read().strip().splitlines()[-1]
+        return datetime.strptime(last.split("\t")[1], "%Y-%m-%d %H:%M:%S")
+    except (FileNotFoundError, IndexError, ValueError):
+        return None
+
+
+def announced_pass(calsat_out):
+    """AOS, MAX and LOS (UTC) of the first pass in calsat-sim's output, and its line."""
+    with open(calsat_out, encoding="utf-8", errors="replace") as f:
+        for line in f:
+            w = line.split()
+            if w[:2] == ["pass", "AOS"]:
+                at = lambda i: datetime.strptime(w[i] + " " + w[i + 1], "%Y-%m-%d %H:%M:%S")
+                return at(2), at(w.index("MAX") + 1), at(w.index("LOS") + 1), line.strip()
+    raise RuntimeError("calsat-sim announced no pass")
 
 
 def antenna(rot_az, rot_el):

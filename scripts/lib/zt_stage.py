@@ -245,6 +245,10 @@ class Stage:
         with Stage.keyboard:
             return self.drive("keys", caption, *keys)[0] == 0
 
+    def click(self, caption, control_id):
+        with Stage.keyboard:
+            return self.drive("click", caption, str(control_id))[0] == 0
+
     def rect(self, caption):
         code, out = self.drive("rect", caption)
         return tuple(int(v) for v in out.split()) if code == 0 else None

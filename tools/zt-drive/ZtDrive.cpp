@@ -25,6 +25,7 @@ constexpr const char* Usage =
   keys CAPTION KEY...    bring it to the front and type each KEY, e.g. ctrl+T alt+T T esc
   front CAPTION          exit 0 when it is the foreground window
   windows                print each visible top-level window: class and caption
+  click CAPTION ID       click the middle of its descendant with control id ID
 )";
 
 HWND Find(const std::string& caption) {
@@ -62,6 +63,39 @@ BOOL CALLBACK PrintTopLevel(HWND w, LPARAM) {
     GetClassNameW(w, cls, 256);
     std::printf("%s\t%s\n", ToUtf8(cls).c_str(), TextOf(w).c_str());
     return TRUE;
+}
+
+struct Search {
+    int Id;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchId(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    if (GetDlgCtrlID(w) != s->Id)
+        return TRUE;
+    s->Found = w;
+    return FALSE;
+}
+
+HWND FindDescendant(HWND parent, int id) {
+    Search s{id, nullptr};
+    EnumChildWindows(parent, MatchId, reinterpret_cast<LPARAM>(&s));
+    return s.Found;
+}
+
+// A real mouse click, so it takes the same road as a user's.
+void Click(HWND w) {
+    RECT r;
+    GetWindowRect(w, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Sleep(50);
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof(INPUT));
+    Sleep(150);
 }
 
 void Press(WORD vk, bool up, std::vector<INPUT>& inputs) {
@@ -142,6 +176,17 @@ int Run(const std::vector<std::string>& a) {
     if (command == "move" && a.size() == 4) {
         SetWindowPos(w, nullptr, std::stoi(a[2]), std::stoi(a[3]), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    if (command == "click" && a.size() == 3) {
+        const HWND child = FindDescendant(w, std::stoi(a[2]));
+        if (!child) {
+            std::fprintf(stderr, "zt-drive: no control %s\n", a[2].c_str());
+            return 1;
+        }
+        SetForegroundWindow(w);
+        Sleep(300);
+        Click(child);
         return 0;
     }
     if (command == "front")

@@ -1,0 +1,282 @@
+#!/usr/bin/env python3
+"""The program under Wine through a user's flows and under faults: start-up, tracking on and
+off, manual turning to the limits, parking; a silent or babbling rotator, a missing or
+vanishing COM port, CALSAT32 closing or publishing nonsense, broken or unwritable settings.
+
+Each case ends with the program still running or ended cleanly, its settings file intact
+(every value there before is there after) and never more than one message box at a time.
+What the user saw is printed as "seen:" lines, the source of docs/faults.md.
+"""
+import os
+import stat
+import sys
+import time
+import xml.etree.ElementTree as ET
+
+from e2e_cases import SCENARIOS, arguments, check, run_all, say
+from zt_stage import CALSAT, MAIN, poll, settings_xml
+
+NORTH = os.path.join(SCENARIOS, "pass-north.scn")
+LEFT, RIGHT, DOWN, UP = 117, 118, 119, 120  # the direction buttons' control ids
+SETTINGS = "zenitrack.xml"
+
+
+def values(path):
+    """Every leaf of a settings file as path -> text."""
+    out = {}
+
+    def walk(node, where):
+        kids = list(node)
+        if not kids:
+            out[where] = (node.text or "").strip()
+        for k in kids:
+            walk(k, where + "/" + k.tag)
+
+    walk(ET.parse(path).getroot(), "")
+    return out
+
+
+class Run:
+    """One program between the stand-ins, with what a case asks of them."""
+
+    def __init__(self, st, case, rotator=(), calsat_faults=(), settings=None, scale=4,
+                 com="COM9", rotator_up=True):
+        self.st, self.case, self.scale = st, case, scale
+        self.app = os.path.join(st.work, "app")
+        if rotator_up:
+            st.start_rotator(time_scale=scale, options=list(rotator))
+        else:
+            st.init_prefix()
+            if os.path.lexists(st.com_link(com)):
+                os.remove(st.com_link(com))
+        self.calsat = st.start_calsat(NORTH, scale=scale, faults=calsat_faults)
+        text = settings if settings is not None else settings_xml(com=com)
+        self.exe = st.install(self.app, text)
+        self.settings = os.path.join(self.app, SETTINGS)
+        self.before = values(self.settings) if settings is None else None
+        self.raw = text
+        self.program = st.start_zenitrack(self.exe)
+        self.seen = []
+        self.most = 0
+
+    def boxes(self):
+        return self.st.message_boxes()
+
+    def watch(self, seconds, dismiss=True):
+        """Looks at the message boxes for a while: records each new one and the most open at
+        once, and answers them with Enter when DISMISS."""
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            boxes = self.boxes()
+            self.most = max(self.most, len(boxes))
+            for caption, texts in boxes:
+                text = " ".join(t for t in texts if t not in ("OK", "&OK"))
+                if text not in self.seen:
+                    self.seen.append(text)
+                    say(self.case, "seen: %s | %s" % (caption, text))
+            if dismiss and boxes:
+                self.st.keys(boxes[0][0], "enter")
+            time.sleep(0.5)
+
+    def running(self):
+        return self.program.poll() is None and self.st.wait(MAIN, 2000)
+
+    def exit(self):
+        """Ctrl+X, answering what it shows; the program must end with status 0."""
+        self.st.keys(MAIN, "ctrl+X")
+        end = time.monotonic() + 30
+        while self.program.poll() is None and time.monotonic() < end:
+            self.watch(1)
+        check(self.case, self.program.returncode == 0,
+              "Ctrl+X ends the program cleanly (status %s)" % self.program.returncode)
+
+    def finish(self):
+        check(self.case, self.most <= 1, "never more than one message box at a time (most: %d)"
+              % self.most)
+        if self.before is not None:
+            after = values(self.settings)
+            lost = {k: v for k, v in self.before.items() if after.get(k) != v}
+            check(self.case, not lost, "every setting kept: lost or changed %s" % lost)
+
+    def texts(self):
+        return self.st.texts(MAIN)
+
+    def commands(self, since=0):
+        return [c["cmd"] for c in self.st.commands()[since:]]
+
+
+def tracking_on(run):
+    run.st.keys(MAIN, "ctrl+T")
+    return check(run.case, poll(lambda: "&Tracking Off" in run.texts(), 5), "tracking on")
+
+
+def controls(args, case, st):
+    """Start-up, tracking on and off, the right and up buttons to their limits, the down and
+    left ones back, Go to Parking, and parking at exit."""
+    run = Run(st, case, scale=20)
+    check(case, st.wait(MAIN), "the main window is up")
+    run.watch(3)
+    check(case, not run.seen, "start-up shows no message")
+    check(case, "&Tracking On" in run.texts(), "tracking is off after start-up")
+    mark = len(st.commands())
+    tracking_on(run)
+    check(case, poll(lambda: any(c.startswith("W") for c in run.commands(mark)), 10),
+          "tracking sends the rotator towards the satellite")
+    mark = len(st.commands())
+    st.keys(MAIN, "ctrl+T")
+    check(case, poll(lambda: "&Tracking On" in run.texts(), 5), "Ctrl+T again: tracking off")
+    check(case, "S" in run.commands(mark), "tracking off stops the rotator: %s"
+          % run.commands(mark))
+
+    def to_limit(button, move, stop, axis, limit):
+        mark = len(st.commands())
+        st.click(MAIN, button)
+        check(case, poll(lambda: move in run.commands(mark), 5), "button %d sends %s"
+              % (button, move))
+        done = poll(lambda: stop in run.commands(mark), 60)
+        state = st.commands()[-1]
+        check(case, done and abs(state[axis] - limit) < 1,
+              "at the limit %s=%g it sends %s: %s=%.1f" % (axis, limit, stop, axis, state[axis]))
+
+    to_limit(RIGHT, "R", "A", "az", 450)
+    to_limit(UP, "U", "E", "el", 180)
+    to_limit(DOWN, "D", "E", "el", 0)
+    to_limit(LEFT, "L", "A", "az", 0)
+    mark = len(st.commands())
+    st.keys(MAIN, "ctrl+P")
+    check(case, poll(lambda: "W010 000" in run.commands(mark), 5),
+          "Go to Parking (Ctrl+P) sends the parking position: %s" % run.commands(mark))
+    check(case, poll(lambda: abs(st.commands()[-1]["az"] - 10) < 1, 10),
+          "and the antenna gets there")
+    mark = len(st.commands())
+    run.exit()
+    check(case, run.commands(mark)[-2:] == ["W010 000", ""],
+          "exit parks, then closes: %s" % run.commands(mark))
+    run.finish()
+
+
+def rotator_silent(args, case, st):
+    run = Run(st, case, rotator=["--no-reply"])
+    check(case, st.wait(MAIN), "the main window is up")
+    tracking_on(run)
+    run.watch(8)
+    check(case, run.running(), "still running")
+    # A second instance meanwhile ends at once and leaves this one alone.
+    second = st.start_zenitrack(run.exe, log="second.out")
+    check(case, second.wait(30) == 0 and run.running(), "a second instance ends silently")
+    run.watch(2)
+    run.exit()
+    run.finish()
+
+
+def rotator_garbage(args, case, st):
+    run = Run(st, case, rotator=["--garbage"])
+    check(case, st.wait(MAIN), "the main window is up")
+    tracking_on(run)
+    run.watch(8)
+    check(case, run.running(), "still running")
+    run.exit()
+    run.finish()
+
+
+def port_missing(args, case, st):
+    run = Run(st, case, com="COM7", rotator_up=False)
+    check(case, st.wait(MAIN), "the main window is up")
+    run.watch(6)
+    check(case, any("COM7をOpenできません" in s for s in run.seen), "the port is reported once")
+    check(case, run.running(), "still running")
+    run.exit()
+    run.finish()
+
+
+def port_vanishes(args, case, st):
+    run = Run(st, case)
+    check(case, st.wait(MAIN), "the main window is up")
+    tracking_on(run)
+    check(case, poll(lambda: any(c.startswith("W") for c in run.commands()), 10), "tracking")
+    st.stop_rotator()
+    run.watch(10)
+    check(case, run.running(), "still running with the port gone")
+    st.start_rotator(time_scale=run.scale, log="gs232-back.jsonl")
+    # The way back is the Options dialog: its OK reopens the port.
+    st.keys(MAIN, "ctrl+Z")
+    if check(case, st.wait("Options", 15000), "Ctrl+Z opens Options"):
+        st.keys("Options", "enter")
+        check(case, st.gone("Options", 10000), "Options closes with OK")
+    run.watch(3)
+    tracking_on(run)
+    check(case, poll(lambda: any(c.startswith("W") or c == "C2" for c in run.commands()), 15),
+          "the rotator that came back is queried and moved: %s" % run.commands()[:6])
+    run.exit()
+    run.finish()
+
+
+def calsat_closes(args, case, st):
+    run = Run(st, case, calsat_faults=["close 60"])
+    check(case, st.wait(MAIN), "the main window is up")
+    tracking_on(run)
+    check(case, st.gone(CALSAT, 30000), "CALSAT32's window closes")
+    run.watch(8)
+    check(case, run.running(), "still running without CALSAT32's window")
+    run.exit()
+    run.finish()
+
+
+def registry_bad(args, case, st):
+    run = Run(st, case, calsat_faults=["delete Elevation 20 60", "text Azimuth north 100 140"])
+    check(case, st.wait(MAIN), "the main window is up")
+    tracking_on(run)
+    run.watch(40)
+    mark = len(st.commands())
+    check(case, poll(lambda: any(c.startswith(("W", "M")) for c in run.commands(mark)), 20),
+          "tracking goes on once the values are back")
+    check(case, run.running(), "still running")
+    run.exit()
+    run.finish()
+
+
+def corrupt_settings(args, case, st):
+    broken = settings_xml().replace("</GS232>", "</GS23")
+    run = Run(st, case, settings=broken)
+    run.watch(8)
+    if run.running():
+        run.exit()
+    else:
+        check(case, run.program.wait(10) == 0, "the program ends cleanly")
+    with open(run.settings) as f:
+        check(case, f.read() == broken, "the settings file is untouched")
+    check(case, run.seen, "the parse error is reported: %s" % run.seen)
+    run.finish()
+
+
+def unwritable_folder(args, case, st):
+    run = Run(st, case)
+    check(case, st.wait(MAIN), "the main window is up")
+    run.watch(2)
+    os.chmod(run.settings, stat.S_IRUSR | stat.S_IRGRP | stat.S_IROTH)
+    os.chmod(run.app, stat.S_IRUSR | stat.S_IXUSR | stat.S_IRGRP | stat.S_IXGRP)
+    try:
+        with open(run.settings) as f:
+            before = f.read()
+        run.exit()
+        with open(run.settings) as f:
+            check(case, f.read() == before, "the settings file is as it was")
+    finally:
+        os.chmod(run.app, stat.S_IRWXU)
+        os.chmod(run.settings, stat.S_IRUSR | stat.S_IWUSR)
+    say(case, "seen at exit: %s" % (run.seen or "nothing"))
+    run.finish()
+
+
+CASES = {f.__name__.replace("_", "-"): f for f in (
+    controls, rotator_silent, rotator_garbage, port_missing, port_vanishes, calsat_closes,
+    registry_bad, corrupt_settings, unwritable_folder)}
+
+
+def main():
+    args = arguments(__doc__).parse_args()
+    return run_all(args, "e2e-flows", list(CASES), lambda a, c, st: CASES[c](a, c, st))
+
+
+if __name__ == "__main__":
+    sys.exit(main())
