@@ -21,7 +21,8 @@ struct Shape {
 };
 
 // A picture the form composes from shapes, painted in order over the background colour.
-// Whatever falls outside the control is clipped.
+// Whatever falls outside the control is clipped; beside and below the shapes the picture is
+// see-through.
 class Picture : public Control {
 public:
     explicit Picture(Container& parent);

@@ -8,6 +8,8 @@
 #include "ui/win32/Win32Drawing.h"
 #include "ui/win32/Win32Host.h"
 
+#include <algorithm>
+
 namespace zt {
 
 namespace {
@@ -110,6 +112,22 @@ Win32PicturePeer::Win32PicturePeer(Win32Host& host, Picture& picture)
 
 void Win32PicturePeer::CreateWindowFor(HWND parent) {
     MakeWindow(OwnWindowClass(), WS_CHILD, 0, parent);
+}
+
+// Beside and below its drawing a picture is see-through, so a label it overlaps stays
+// readable: its window covers no more than its shapes.
+RECT Win32PicturePeer::Placement() const {
+    RECT r = Win32Peer::Placement();
+    if (picture_.Shapes().empty())
+        return r;
+    int right = 0, bottom = 0;
+    for (const Shape& s : picture_.Shapes()) {
+        right = std::max(right, s.left + s.width);
+        bottom = std::max(bottom, s.top + s.height);
+    }
+    r.right = std::min(r.right, r.left + right);
+    r.bottom = std::min(r.bottom, r.top + bottom);
+    return r;
 }
 
 void Win32PicturePeer::Paint(HDC dc, const RECT& client) {

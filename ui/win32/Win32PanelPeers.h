@@ -42,6 +42,7 @@ public:
 
 protected:
     void CreateWindowFor(HWND parent) override;
+    RECT Placement() const override;
     void Paint(HDC dc, const RECT& client) override;
 
 private:

@@ -4,6 +4,7 @@
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/Panel.h"
+#include "ui/Picture.h"
 #include "ui/win32/Win32Host.h"
 #include "ui/win32/Win32Peer.h"
 
@@ -13,12 +14,14 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zt {
 namespace {
 
-// The bottom of the main window's strip: the clock centred in its fixed width top right,
-// the pass line along the bottom, and a label with a Japanese name.
+// Texts of the main window's strip: the focus lamp beside its first heading, the clock
+// centred in its fixed width top right, the pass line along the bottom, and a label with a
+// Japanese name.
 struct StripText : Form {
     explicit StripText(Application& app) : Form(app) {
         SetBorderStyle(BorderStyle::ThinLine);
@@ -28,6 +31,15 @@ struct StripText : Form {
         panel.SetBounds(0, 0, 636, 88);
         panel.SetColor(clBlack);
         panel.SetBevels(Bevel::None, Bevel::None);
+        focus.SetBounds(15, 7, 25, 15);
+        focus.SetShapes(
+            {{Shape::Rectangle, 0, 0, 15, 15, clBlack}, {Shape::Disc, 2, 2, 11, 11, clGray}});
+        focus.SetVisible(false);
+        heading.SetFont(Font{"MS UI Gothic", 15, clWhite});
+        heading.SetAlignment(Alignment::Right);
+        heading.SetCaption("Satellite");
+        heading.SetRightEdge(94);
+        heading.SetTop(5);
         clock.SetFont(Font{"MS UI Gothic", 15, clYellow});
         clock.SetAutoSize(false);
         clock.SetAlignment(Alignment::Center);
@@ -42,6 +54,8 @@ struct StripText : Form {
         name.SetCaption("ひまわり国際");
     }
     Panel panel{*this};
+    Picture focus{panel}; // above the heading, as made first
+    Label heading{panel};
     Label clock{panel};
     Label pass{panel};
     Label name{panel};
@@ -107,25 +121,33 @@ TEST_F(TextDisplay, FallbackFaceFitsThePassLineAndShowsJapaneseInTheSameFace) {
     EXPECT_EQ(glyphs.find(static_cast<wchar_t>(0xFFFF)), std::wstring::npos);
 }
 
-// The columns of a window that hold anything but the black ground.
-struct Ink {
-    int first = 0, last = -1;
-    int Span() const { return last - first + 1; }
+// What a window shows, row by row.
+struct Pixels {
+    Pixels(HWND window, HDC dc) {
+        RECT client;
+        GetClientRect(window, &client);
+        width = client.right;
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < width; ++x)
+                colors.push_back(GetPixel(dc, x, y));
+    }
+    int width = 0;
+    std::vector<COLORREF> colors;
 };
 
-Ink InkOf(HWND window, HDC dc) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    RECT client;
-    GetClientRect(window, &client);
-    Ink ink{client.right, -1};
-    for (int x = 0; x < client.right; ++x)
-        for (int y = 0; y < client.bottom; ++y)
-            if (GetPixel(dc, x, y) != RGB(0, 0, 0)) {
-                ink.first = std::min(ink.first, x);
-                ink.last = std::max(ink.last, x);
+// The columns that hold anything but the black ground.
+struct Ink {
+    explicit Ink(const Pixels& p) : first(p.width) {
+        for (std::size_t i = 0; i < p.colors.size(); ++i)
+            if (p.colors[i] != RGB(0, 0, 0)) {
+                const int x = static_cast<int>(i) % p.width;
+                first = std::min(first, x);
+                last = std::max(last, x);
             }
-    return ink;
-}
+    }
+    int Span() const { return last - first + 1; }
+    int first, last = -1;
+};
 
 TEST_F(TextDisplay, FixedWidthLabelsShowOneLineEvenWhenTooNarrow) {
     const HWND clock = WindowOf(strip->clock);
@@ -144,7 +166,8 @@ TEST_F(TextDisplay, FixedWidthLabelsShowOneLineEvenWhenTooNarrow) {
         SCOPED_TRACE(c.width);
         strip->clock.SetAlignment(c.alignment);
         strip->clock.SetBounds(480, 5, c.width, 15);
-        const Ink ink = InkOf(clock, font.dc);
+        RedrawWindow(clock, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        const Ink ink{Pixels(clock, font.dc)};
         const int shown = std::min(text, c.width);
         EXPECT_GE(ink.Span(), shown - 4);
         EXPECT_LE(ink.Span(), shown);
@@ -153,6 +176,16 @@ TEST_F(TextDisplay, FixedWidthLabelsShowOneLineEvenWhenTooNarrow) {
         else
             EXPECT_GE(ink.last, c.width - 3);
     }
+}
+
+TEST_F(TextDisplay, ALampShownBesideALabelLeavesItsTextWhole) {
+    const HWND heading = WindowOf(strip->heading);
+    const LabelFont font(heading);
+    const Pixels before(heading, font.dc);
+    ASSERT_GE(Ink(before).Span(), font.Extent(L"Satellite").cx - 4);
+    strip->focus.SetVisible(true);
+    UpdateWindow(WindowOf(strip->focus));
+    EXPECT_EQ(Pixels(heading, font.dc).colors, before.colors);
 }
 
 } // namespace
