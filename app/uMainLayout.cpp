@@ -115,6 +115,7 @@ void TMain::Layout() {
 
     lblYMD.SetAutoSize(false);
     lblYMD.SetAlignment(Alignment::Center);
+    lblYMD.SetFont(MakeFont(15, clYellow)); // the 17-pixel default overflows its 148 x 15
     lblYMD.SetBounds(480, 5, 148, 15);
 
     PlaceLabel(lblSatellite, 16, 65, accent, "");
