@@ -62,13 +62,12 @@ def demo(args):
     out = os.path.abspath(args.out)
     shutil.rmtree(out, ignore_errors=True)
     os.makedirs(out)
-    build = os.path.join(ROOT, "build")
-    win = os.path.join(build, "windows")
+    win = os.path.abspath(args.windows_tree)
     st = Stage(ROOT, win, os.path.join(out, "run"),
                os.path.join(win, "app", "zenitrack.exe"),
                os.path.join(win, "tools", "calsat-sim", "calsat-sim.exe"),
                os.path.join(win, "tools", "zt-drive", "zt-drive.exe"),
-               os.path.join(build, "native", "tools", "gs232sim", "gs232sim"),
+               os.path.join(args.native_tree, "tools", "gs232sim", "gs232sim"),
                prefix=os.path.join(win, "demo-prefix"))
     with st:
         display = st.start_display(private=args.private_display)
@@ -134,6 +133,8 @@ def main():
     ap.add_argument("--out", default=os.path.join(ROOT, "out", "demo"))
     ap.add_argument("--scale", type=float, default=4,
                     help="simulated seconds per wall second (default 4)")
+    ap.add_argument("--windows-tree", default=os.path.join(ROOT, "build", "windows"))
+    ap.add_argument("--native-tree", default=os.path.join(ROOT, "build", "native"))
     ap.add_argument("--private-display", action="store_true",
                     help="a private Xvfb even when DISPLAY is set")
     return demo(ap.parse_args())

@@ -56,6 +56,21 @@ def settings_xml(com="COM9", baud=9600, interval=1000, az_rotator=0, el_rotator=
 """
 
 
+def display_taken(n):
+    """Whether X display N has a live server (a killed one leaves its lock file behind,
+    which a new server takes over)."""
+    try:
+        with open("/tmp/.X%d-lock" % n) as f:
+            os.kill(int(f.read().strip()), 0)
+        return True
+    except FileNotFoundError:
+        return False
+    except ProcessLookupError:
+        return False
+    except (ValueError, PermissionError, OSError):
+        return True
+
+
 def windows_path(path):
     """A Linux path as Wine's programs name it (drive Z: is the root)."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
@@ -82,6 +97,7 @@ class Stage:
         self.rotator = None
         self.wire_log = None
         self.rotator_epoch = None
+        self.prefix_ready = False
         os.makedirs(self.work, exist_ok=True)
 
     def __enter__(self):
@@ -109,7 +125,7 @@ class Stage:
         if os.environ.get("DISPLAY") and not private:
             return os.environ["DISPLAY"]
         for n in range(130, 160):
-            if os.path.exists("/tmp/.X%d-lock" % n):
+            if display_taken(n):
                 continue
             self.xvfb = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", "1280x1024x24",
                                           "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
@@ -117,12 +133,16 @@ class Stage:
             if poll(lambda: os.path.exists("/tmp/.X11-unix/X%d" % n), 5):
                 os.environ["DISPLAY"] = ":%d" % n
                 return os.environ["DISPLAY"]
-            self.xvfb.kill()
+            self.xvfb.terminate()
             self.xvfb.wait()
             self.xvfb = None
         raise RuntimeError("no X display")
 
     def init_prefix(self):
+        """Once per stage, before its first Wine program."""
+        if self.prefix_ready:
+            return
+        self.prefix_ready = True
         subprocess.run(self.wine_run + ["--init"], check=True)
         # A Wine server still winding down from an earlier run would hang new programs.
         subprocess.run(["wineserver", "-w"], env=dict(os.environ, WINEPREFIX=self.prefix),
@@ -160,8 +180,13 @@ class Stage:
             self.end(p)
         self.procs = []
         if self.xvfb:
-            self.xvfb.kill()
-            self.xvfb.wait()
+            # Terminated, not killed: it removes its lock file itself.
+            self.xvfb.terminate()
+            try:
+                self.xvfb.wait(10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+                self.xvfb.wait()
             self.xvfb = None
 
     # --- gs232sim -------------------------------------------------------------------------
@@ -244,6 +269,16 @@ class Stage:
     def keys(self, caption, *keys):
         with Stage.keyboard:
             return self.drive("keys", caption, *keys)[0] == 0
+
+    def press_until(self, caption, key, predicate, seconds=5, tries=2):
+        """Types KEY until PREDICATE holds. Another window that pops up between bringing this
+        one to the front and typing takes the key; that is the test's race, not the
+        program's, so the key is typed again while nothing has changed."""
+        for _ in range(tries):
+            self.keys(caption, key)
+            if poll(predicate, seconds):
+                return True
+        return False
 
     def click(self, caption, control_id):
         with Stage.keyboard:

@@ -36,6 +36,7 @@ def arguments(description, jobs=2):
     for name in ("source", "tree", "zenitrack", "calsat-sim", "zt-drive", "gs232sim"):
         ap.add_argument("--" + name, required=True)
     ap.add_argument("--only", help="comma-separated names of the cases to run")
+    ap.add_argument("--skip", help="comma-separated names of cases not to run")
     ap.add_argument("--jobs", type=int, default=jobs, help="cases run at the same time")
     return ap
 
@@ -57,6 +58,9 @@ def run_all(args, group, cases, fn):
     a Wine prefix of its own (by slot, so a prefix serves one case at a time)."""
     if args.only:
         cases = [c for c in cases if c in args.only.split(",")]
+    if args.skip:
+        say("skipped", args.skip)
+        cases = [c for c in cases if c not in args.skip.split(",")]
     stages = []
     started = time.monotonic()
 

@@ -9,6 +9,7 @@ What the user saw is printed as "seen:" lines, the source of docs/faults.md.
 """
 import os
 import stat
+import subprocess
 import sys
 import time
 import xml.etree.ElementTree as ET
@@ -58,6 +59,7 @@ class Run:
         self.program = st.start_zenitrack(self.exe)
         self.seen = []
         self.most = 0
+        self.answered = 0
 
     def boxes(self):
         return self.st.message_boxes()
@@ -76,14 +78,26 @@ class Run:
                     say(self.case, "seen: %s | %s" % (caption, text))
             if dismiss and boxes:
                 self.st.keys(boxes[0][0], "enter")
+                self.answered += 1
             time.sleep(0.5)
 
     def running(self):
         return self.program.poll() is None and self.st.wait(MAIN, 2000)
 
+    def between_boxes(self, key, done, seconds=30):
+        """Types KEY into the main window as a user would while boxes keep coming: answer
+        the box that is up, then the key, until DONE holds."""
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            self.watch(0.1)
+            self.st.keys(MAIN, key)
+            if poll(done, 2, 0.2):
+                return True
+        return False
+
     def exit(self):
         """Ctrl+X, answering what it shows; the program must end with status 0."""
-        self.st.keys(MAIN, "ctrl+X")
+        self.between_boxes("ctrl+X", lambda: self.program.poll() is not None)
         end = time.monotonic() + 30
         while self.program.poll() is None and time.monotonic() < end:
             self.watch(1)
@@ -106,8 +120,12 @@ class Run:
 
 
 def tracking_on(run):
-    run.st.keys(MAIN, "ctrl+T")
-    return check(run.case, poll(lambda: "&Tracking Off" in run.texts(), 5), "tracking on")
+    # Once the start-up block has run (the first position query), not while it may still
+    # switch tracking off.
+    poll(lambda: "C2" in run.commands(), 10)
+    return check(run.case, run.st.press_until(MAIN, "ctrl+T",
+                                              lambda: "&Tracking Off" in run.texts()),
+                 "tracking on")
 
 
 def controls(args, case, st):
@@ -123,8 +141,8 @@ def controls(args, case, st):
     check(case, poll(lambda: any(c.startswith("W") for c in run.commands(mark)), 10),
           "tracking sends the rotator towards the satellite")
     mark = len(st.commands())
-    st.keys(MAIN, "ctrl+T")
-    check(case, poll(lambda: "&Tracking On" in run.texts(), 5), "Ctrl+T again: tracking off")
+    check(case, st.press_until(MAIN, "ctrl+T", lambda: "&Tracking On" in run.texts()),
+          "Ctrl+T again: tracking off")
     check(case, "S" in run.commands(mark), "tracking off stops the rotator: %s"
           % run.commands(mark))
 
@@ -150,8 +168,9 @@ def controls(args, case, st):
           "and the antenna gets there")
     mark = len(st.commands())
     run.exit()
-    check(case, run.commands(mark)[-2:] == ["W010 000", ""],
-          "exit parks, then closes: %s" % run.commands(mark))
+    # The closing CR goes just before a transmit purge, which under Wine may discard it.
+    parked = [c for c in run.commands(mark) if c]
+    check(case, parked[-2:] == ["S", "W010 000"], "exit stops and parks: %s" % run.commands(mark))
     run.finish()
 
 
@@ -196,12 +215,14 @@ def port_vanishes(args, case, st):
     check(case, poll(lambda: any(c.startswith("W") for c in run.commands()), 10), "tracking")
     st.stop_rotator()
     run.watch(10)
+    say(case, "message boxes answered in 10 s with the port gone: %d" % run.answered)
     check(case, run.running(), "still running with the port gone")
     st.start_rotator(time_scale=run.scale, log="gs232-back.jsonl")
     # The way back is the Options dialog: its OK reopens the port.
-    st.keys(MAIN, "ctrl+Z")
-    if check(case, st.wait("Options", 15000), "Ctrl+Z opens Options"):
+    if check(case, run.between_boxes("ctrl+Z", lambda: st.wait("Options", 500)),
+             "Ctrl+Z opens Options"):
         st.keys("Options", "enter")
+        run.watch(3)
         check(case, st.gone("Options", 10000), "Options closes with OK")
     run.watch(3)
     tracking_on(run)
@@ -227,6 +248,8 @@ def registry_bad(args, case, st):
     check(case, st.wait(MAIN), "the main window is up")
     tracking_on(run)
     run.watch(40)
+    say(case, "message boxes answered: %d; tracking button: %s" % (
+        run.answered, [t for t in run.texts() if "Tracking" in t]))
     mark = len(st.commands())
     check(case, poll(lambda: any(c.startswith(("W", "M")) for c in run.commands(mark)), 20),
           "tracking goes on once the values are back")
@@ -255,6 +278,10 @@ def unwritable_folder(args, case, st):
     run.watch(2)
     os.chmod(run.settings, stat.S_IRUSR | stat.S_IRGRP | stat.S_IROTH)
     os.chmod(run.app, stat.S_IRUSR | stat.S_IXUSR | stat.S_IRGRP | stat.S_IXGRP)
+    immutable = os.geteuid() == 0  # root writes through permissions
+    if immutable:
+        check(case, subprocess.run(["chattr", "+i", run.settings, run.app]).returncode == 0,
+              "the folder made immutable")
     try:
         with open(run.settings) as f:
             before = f.read()
@@ -262,6 +289,8 @@ def unwritable_folder(args, case, st):
         with open(run.settings) as f:
             check(case, f.read() == before, "the settings file is as it was")
     finally:
+        if immutable:
+            subprocess.run(["chattr", "-i", run.settings, run.app])
         os.chmod(run.app, stat.S_IRWXU)
         os.chmod(run.settings, stat.S_IRUSR | stat.S_IWUSR)
     say(case, "seen at exit: %s" % (run.seen or "nothing"))

@@ -42,8 +42,8 @@ def fly(args, mode, st):
     shown = poll(lambda: "Mode : " + mode in st.texts(MAIN), 10)
     check(mode, shown, "the pass is judged %s: %s" % (mode, [t for t in st.texts(MAIN)
                                                             if t.startswith("Mode")]))
-    st.keys(MAIN, "ctrl+T")
-    check(mode, poll(lambda: "&Tracking Off" in st.texts(MAIN), 5), "Ctrl+T: tracking on")
+    check(mode, st.press_until(MAIN, "ctrl+T", lambda: "&Tracking Off" in st.texts(MAIN)),
+          "Ctrl+T: tracking on")
     wall = (los - aos).total_seconds() / args.scale + 120
     done = poll(lambda: (truth_clock(truth_path) or aos) >= los and
                 "&Tracking On" in st.texts(MAIN), wall, 2)
