@@ -42,6 +42,6 @@ def verdict(rows, warmup=3):
 
 def write_csv(path, rows):
     with open(path, "w", newline="") as f:
-        w = csv.DictWriter(f, FIELDS)
+        w = csv.DictWriter(f, FIELDS, restval="")
         w.writeheader()
         w.writerows(rows)

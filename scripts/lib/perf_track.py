@@ -44,11 +44,17 @@ def analyse(commands, epoch, rows, scale, aos_az, bound=5.0):
     # at the commands (one position query per timer tick).
     reached = next((s[0] for s in track.samples if s[0] >= on and
                     zt_pointing.separation(s[3], s[4], aos_az, 0.0) <= 1.0), None)
+    # The slew from where the antenna stood: done once the rotator stands on its target.
+    slewed = next((epoch + c["t"] for c in commands if epoch + c["t"] > on and
+                   abs(c["az"] - c["az_target"]) <= 1 and abs(c["el"] - c["el_target"]) <= 1),
+                  None)
     in_pass = [c for c in commands
                if track.aos is not None and track.aos <= epoch + c["t"] <= track.los]
     kind = lambda c: c["cmd"][:1] if c["cmd"][:1] in "WM" else c["cmd"]
     return {
         "aos_position_reached_s": None if reached is None else reached - on,
+        "slew_done_s": None if slewed is None else slewed - on,
+        "aos_s_after_on": None if track.aos is None else track.aos - on,
         "first_on_satellite_s_after_aos": None if track.reached is None or track.aos is None
         else track.reached - track.aos,
         "samples_followed": len(track.followed),

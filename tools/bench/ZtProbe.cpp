@@ -22,6 +22,10 @@ constexpr const char* Usage =
   handles CAPTION              print the handle, GDI-object and USER-object counts of the
                                process owning the top-level window (exit 1 if none); "-"
                                for a count the system does not give
+  commwait PORT SECONDS        only wait for line events on PORT, as the serial device
+                               does, pausing 100 ms after each wait that ends without
+                               one; prints how many waits ended (to tell Wine's memory use
+                               from the program's)
 )";
 
 constexpr const wchar_t* DefaultKey = L"Software\\VB and VBA Program Settings\\TAVMIR\\CALSAT32";
@@ -102,6 +106,32 @@ int Handles(const std::string& caption) {
     return 0;
 }
 
+int CommWait(const std::string& port, int seconds) {
+    HANDLE h = CreateFileW(ToUtf16("\\\\.\\" + port).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                           nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return 1;
+    SetCommMask(h, EV_RXCHAR | EV_TXEMPTY | EV_ERR | EV_BREAK | EV_RXFLAG);
+    OVERLAPPED ov{};
+    ov.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    long ended = 0;
+    for (const ULONGLONG end = GetTickCount64() + seconds * 1000ULL; GetTickCount64() < end;) {
+        DWORD occurred = 0, unused = 0;
+        ResetEvent(ov.hEvent);
+        if (!WaitCommEvent(h, &occurred, &ov) && GetLastError() == ERROR_IO_PENDING) {
+            WaitForSingleObject(ov.hEvent, INFINITE);
+            if (!GetOverlappedResult(h, &ov, &unused, FALSE)) {
+                ++ended;
+                Sleep(100);
+            }
+        }
+    }
+    std::printf("%ld waits ended without an event\n", ended);
+    CloseHandle(ov.hEvent);
+    CloseHandle(h);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -112,6 +142,8 @@ int wmain(int argc, wchar_t** argv) {
         return Sky(a[1], std::atoi(a[2].c_str()), a.size() > 3 ? ToUtf16(a[3]) : DefaultKey);
     if (a.size() == 2 && a[0] == "handles")
         return Handles(a[1]);
+    if (a.size() == 3 && a[0] == "commwait")
+        return CommWait(a[1], std::atoi(a[2].c_str()));
     std::fputs(Usage, stderr);
     return 2;
 }
