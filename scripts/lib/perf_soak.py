@@ -3,7 +3,7 @@ import csv
 
 FIELDS = ["elapsed_s", "sim_utc", "rss_kib", "cpu_s", "cpu_pct", "handles", "gdi", "user",
           "fds", "threads", "commands",
-          "tracking_switched_on"]
+          "tracking_switched_on", "driver_timeouts"]
 
 # A series is flat when its fitted change over the whole run stays within this much,
 # absolute or relative to its mean, whichever is larger.
@@ -30,11 +30,13 @@ def verdict(rows, warmup=3):
             out[key] = {"verdict": "not measured"}
             continue
         xs, ys = zip(*pts)
-        change = slope(xs, ys) * (xs[-1] - xs[0])
+        rate = slope(xs, ys)
+        change = rate * (xs[-1] - xs[0])
         mean = sum(ys) / len(ys)
         limit = max(absolute, relative * abs(mean))
         out[key] = {"first": ys[0], "last": ys[-1], "min": min(ys), "max": max(ys),
-                    "fitted_change": round(change, 1), "limit": limit,
+                    "fitted_change": round(change, 1), "per_hour": round(rate * 3600, 1),
+                    "limit": limit,
                     "verdict": "flat" if abs(change) <= limit else
                     ("growing" if change > 0 else "shrinking")}
     return out
