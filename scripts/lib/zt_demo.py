@@ -113,7 +113,8 @@ def demo(args):
         step("Ctrl+X: Zenitrack ended with status %d after %s" % (code, parked))
         track = Track(read_truth(truth), st.commands(), st.rotator_epoch, args.scale)
         shutil.copy(st.wire_log, os.path.join(out, "wire-log.jsonl"))
-    kinds = Counter(c["cmd"][:1] or "close" for c in track.commands)
+    kinds = Counter(c["cmd"][:1] if c["cmd"][:1] in ("W", "M") else c["cmd"] or "CR"
+                    for c in track.commands)
     step("commands received by the rotator: %d (%s)" % (
         len(track.commands), ", ".join("%s %d" % kv for kv in sorted(kinds.items()))))
     if track.reached:

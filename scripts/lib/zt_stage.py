@@ -5,13 +5,16 @@ drive their windows. Everything started is stopped again by PID, also on errors 
     with Stage(source, tree, work, zenitrack=..., calsat_sim=..., zt_drive=...,
                gs232sim=...) as st:
         st.start_display()                  # the user's DISPLAY, else a private Xvfb
-        st.start_rotator(time_scale=10)     # gs232sim on COM9; its JSON log: st.wire_log
-        st.start_calsat(scenario, start="2024-05-01 12:06:00", scale=10)
-        exe = st.install(os.path.join(st.work, "app"), settings_xml(com="COM9"))
+        st.start_rotator(time_scale=4)      # gs232sim on COM9; its JSON log: st.wire_log
+        st.start_calsat(scenario, scale=4, truth=path)   # truth: zt_pointing.read_truth
+        exe = st.install(os.path.join(st.work, "app"), settings_xml(interval=500))
         main = st.start_zenitrack(exe)
-        st.wait(MAIN); st.keys(MAIN, "ctrl+T"); st.commands(); st.screenshot(path)
+        st.wait(MAIN); st.press_until(MAIN, "ctrl+T", lambda: ...); st.commands()
 
-Stage.stop() (or leaving the with-block) ends every process started, newest first.
+A time scale K on both stand-ins wants the tracking interval 2000/K ms, so the cycle keeps
+its proportion to the sky. Stages that run at the same time need prefixes of their own
+(PREFIX). Stage.stop() (or leaving the with-block) ends every process started, newest
+first.
 """
 import json
 import os
