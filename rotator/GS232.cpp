@@ -52,6 +52,8 @@ bool TGS232::OpenPort(const std::string& FileName) {
     CPortX->SetParity(ini.ReadString(KeyParity, "NONE"));
     CPortX->SetStopBits(ini.ReadString(KeyStopBits, "1"));
     CPortX->SetFlowControl(ini.ReadString(KeyFlowControl, "NONE"));
+    FSendFailureShown = false;
+    FRecvFailureShown = false;
     try {
         CPortX->Open();
     } catch (const std::exception&) {
@@ -91,8 +93,9 @@ void TGS232::SendCommand(const std::string& Text) {
         if (!CPortX)
             throw EComPort::CreateNoWinCode(ComErr::NotOpen);
         CPortX->SendStr(Text + "\r");
+        FSendFailureShown = false;
     } catch (const std::exception&) {
-        FMessages.Show("Send Error", MessageKind::Information);
+        ReportLinkFailure(FSendFailureShown, "Send Error");
     }
 }
 
@@ -102,10 +105,20 @@ void TGS232::ReceiveText(int Len, std::string& Text) {
         if (!CPortX)
             throw EComPort::CreateNoWinCode(ComErr::NotOpen);
         CPortX->RecvStr(Len, Text);
+        FRecvFailureShown = false;
     } catch (const std::exception&) {
         Text.clear();
-        FMessages.Show("Recv Error", MessageKind::Information);
+        ReportLinkFailure(FRecvFailureShown, "Recv Error");
     }
+}
+
+void TGS232::ReportLinkFailure(bool& shown, const char* text) {
+    // A dead link fails on every tick: one box per failure would follow the user's every
+    // click and keep them from reaching Options or Exit. Say it once, again after it worked.
+    if (shown)
+        return;
+    shown = true;
+    FMessages.Show(text, MessageKind::Information);
 }
 
 void TGS232::DoCmd(const std::string& Cmd) {

@@ -73,6 +73,7 @@ private:
     void ClosePort();
     void ReceiveText(int Len, std::string& Text);
     void SendCommand(const std::string& Text);
+    void ReportLinkFailure(bool& shown, const char* text);
     void ClearPort();
     // The parking azimuth in rotator degrees, inside the rotator's travel.
     int ParkingRotatorAz() const;
@@ -84,6 +85,9 @@ private:
     MonotonicNow FNow;
 
     std::unique_ptr<TCPortX> CPortX;
+    // A send or receive failure already reported, and not followed by a success since.
+    bool FSendFailureShown = false;
+    bool FRecvFailureShown = false;
 
 public:
     // The satellite direction of the last command Move sent, and the pass's progress.

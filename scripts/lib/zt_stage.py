@@ -210,6 +210,15 @@ class Stage:
         self.rotator_epoch = (before + time.time()) / 2
         return self.rotator
 
+    def list_serial_port(self, port="com9"):
+        """Lists PORT in the serial-port map, as a real port's driver does, so the Options
+        dialog accepts it. Wine keeps that map only while its server runs: call this while
+        a Wine program of the stage is running."""
+        subprocess.run(self.wine_run + ["reg", "add", r"HKLM\HARDWARE\DEVICEMAP\SERIALCOMM",
+                                        "/v", r"\Device\Stage" + port.upper(),
+                                        "/d", port.upper(), "/f"],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+
     def stop_rotator(self):
         """Kills gs232sim: its pty closes, the COM port vanishes."""
         if self.rotator:

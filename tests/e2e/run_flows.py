@@ -213,6 +213,7 @@ def port_vanishes(args, case, st):
     check(case, run.running(), "still running with the port gone")
     st.start_rotator(time_scale=run.scale, log="gs232-back.jsonl")
     # The way back is the Options dialog: its OK reopens the port.
+    st.list_serial_port()
     if check(case, run.between_boxes("ctrl+Z", lambda: st.wait("Options", 500)),
              "Ctrl+Z opens Options"):
         st.keys("Options", "enter")

@@ -67,6 +67,7 @@ int Play(const SimOptions& options) {
     const Sky sky = LoadSky(options);
     const LocaleFormats formats = ReadUserLocaleFormats();
     SimPublisher::WriteIni(options.IniPath, sky.Setup().TimeOffset, sky.Setup().ChrLst);
+    SimPublisher::WriteElementsFile(options.IniPath);
     SimPublisher publisher(options.RegKey);
 
     Say("calsat-sim: start " + Utc(sky.Start()) + " UTC, time scale " +

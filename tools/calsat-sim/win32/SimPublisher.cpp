@@ -3,6 +3,7 @@
 #include "platform/win32/Utf16.h"
 
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace zt::sim {
@@ -41,6 +42,17 @@ void SimPublisher::WriteIni(const std::string& path, int timeOffset, const std::
         !WritePrivateProfileStringW(L"TIMEOFFSET", L"ChrLST", ToUtf16(chrLst).c_str(),
                                     wpath.c_str()))
         throw std::runtime_error("cannot write the INI file " + path);
+}
+
+void SimPublisher::WriteElementsFile(const std::string& iniPath) {
+    const std::filesystem::path elements =
+        std::filesystem::path(ToUtf16(iniPath)).parent_path() / L"ELEM.TXT";
+    if (std::filesystem::exists(elements))
+        return;
+    std::ofstream file(elements);
+    file << "CALSAT32 stand-in: no orbital elements\n";
+    if (!file)
+        throw std::runtime_error("cannot write the elements file " + ToUtf8(elements.wstring()));
 }
 
 } // namespace zt::sim

@@ -23,6 +23,9 @@ public:
 
     // [TIMEOFFSET] TimeOffset and ChrLST; creates the file's folder when it is missing.
     static void WriteIni(const std::string& path, int timeOffset, const std::string& chrLst);
+    // CALSAT32 keeps its elements file ELEM.TXT beside its INI file; Zenitrack's Options
+    // dialog asks for it. Leaves an existing file alone.
+    static void WriteElementsFile(const std::string& iniPath);
 
 private:
     HKEY Key = nullptr;
