@@ -42,26 +42,26 @@ def switch_on(st):
 
 
 def run(tools, root, name, scale=1.0, port="com5", say=print):
-    spec = PASSES[name]
+    pass_setup = PASSES[name]
     tree = os.path.join(root, name)
     st = Stage(tools["source"], tree, os.path.join(tree, "work"), zenitrack=tools["zenitrack"],
                calsat_sim=tools["calsat_sim"], zt_drive=tools["zt_drive"],
                gs232sim=tools["gs232sim"])
-    result = {"pass": name, "scale": scale, "expected_mode": spec["mode"]}
+    result = {"pass": name, "scale": scale, "expected_mode": pass_setup["mode"]}
     with st:
         st.start_display()
         st.start_rotator(port=port, time_scale=scale,
-                         options=["--az-travel", str(spec["travel"])])
+                         options=["--az-travel", str(pass_setup["travel"])])
         sky_file = os.path.join(st.work, "sky.txt")
         st.wine(tools["probe"], "sky", windows_path(sky_file), "100", log="probe.out")
-        st.start_calsat(os.path.join(tools["source"], SCENARIOS, spec["scenario"]),
+        st.start_calsat(os.path.join(tools["source"], SCENARIOS, pass_setup["scenario"]),
                         scale=scale)
         aos_az, aos, los = first_pass(os.path.join(st.work, "calsat-sim.out"))
         result.update(aos_az=aos_az, aos_utc=aos, los_utc=los)
         exe = st.install(os.path.join(st.work, "perf-" + name),
                          settings_xml(com=port.upper(), interval=2000,
-                                      az_rotator=spec["az_rotator"],
-                                      el_rotator=spec["el_rotator"], speed=3))
+                                      az_rotator=pass_setup["az_rotator"],
+                                      el_rotator=pass_setup["el_rotator"], speed=3))
         st.start_zenitrack(exe)
         if not st.wait(MAIN, 60000):
             raise RuntimeError("the main window did not come up")

@@ -111,8 +111,8 @@ Scenario ParseScenario(std::string_view text) {
     return s;
 }
 
-Fault ParseFault(std::string_view spec) {
-    const auto w = Words(spec);
+Fault ParseFault(std::string_view text) {
+    const auto w = Words(text);
     if (w.empty())
         throw std::runtime_error("empty fault");
     Fault f;

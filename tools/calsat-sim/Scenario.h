@@ -43,7 +43,7 @@ struct Scenario {
 Scenario ParseScenario(std::string_view text);
 
 // "delete NAME FROM [UNTIL]", "text NAME TEXT FROM [UNTIL]" or "close AT", in seconds.
-Fault ParseFault(std::string_view spec);
+Fault ParseFault(std::string_view text);
 
 // "YYYY-MM-DD HH:MM:SS" or with a "T" between date and time; UTC.
 TDateTime ParseUtc(std::string_view text);

@@ -107,9 +107,9 @@ void Press(WORD vk, bool up, std::vector<INPUT>& inputs) {
 }
 
 // "ctrl+shift+L": modifiers down, the key, modifiers up.
-bool Type(const std::string& spec) {
+bool Type(const std::string& keys) {
     std::vector<WORD> modifiers;
-    std::string rest = spec;
+    std::string rest = keys;
     for (size_t plus; (plus = rest.find('+')) != std::string::npos && plus + 1 < rest.size();) {
         const std::string m = rest.substr(0, plus);
         rest = rest.substr(plus + 1);

@@ -55,8 +55,8 @@ void Say(const std::string& line) {
 
 Sky LoadSky(const SimOptions& options) {
     Scenario scenario = ParseScenario(ReadFile(options.ScenarioPath));
-    for (const std::string& spec : options.Faults)
-        scenario.Faults.push_back(ParseFault(spec));
+    for (const std::string& fault : options.Faults)
+        scenario.Faults.push_back(ParseFault(fault));
     TDateTime start = scenario.Start.value_or(UtcNow());
     if (options.Start)
         start = *options.Start == "now" ? UtcNow() : ParseUtc(*options.Start);
