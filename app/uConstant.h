@@ -60,5 +60,7 @@ inline constexpr char KeyRotateSpeed[] = "RotateSpeed";
 inline constexpr char KeyParkingAz[] = "ParkingAz";
 inline constexpr char KeyParkingEl[] = "ParkingEl";
 inline constexpr char KeyGoParking[] = "GoParking";
+// Also accept the "AZ=aaa  EL=eee" replies of GS-232B controllers (false: only the other style).
+inline constexpr char KeyGs232BReplies[] = "GS232BReplies";
 
 } // namespace zt
