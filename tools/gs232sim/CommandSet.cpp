@@ -36,9 +36,12 @@ bool AtEnd(const std::string& s, size_t pos) {
     return pos == s.size();
 }
 
-std::string Field(double degrees) {
+std::string Field(const char* name, double degrees, ReplyStyle style) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "+0%03ld", std::lround(degrees));
+    if (style == ReplyStyle::A)
+        std::snprintf(buf, sizeof buf, "+0%03ld", std::lround(degrees));
+    else
+        std::snprintf(buf, sizeof buf, "%s=%03ld", name, std::lround(degrees));
     return buf;
 }
 
@@ -48,15 +51,21 @@ CommandResult Known(std::string reply = {}) {
 
 } // namespace
 
-std::string AzElReply(const RotatorModel& rotator) {
-    return Field(rotator.Az().Position()) + Field(rotator.El().Position()) + "\r\n";
+std::string AzElReply(const RotatorModel& rotator, ReplyStyle style) {
+    const char* gap = style == ReplyStyle::A ? "" : "  ";
+    return Field("AZ", rotator.Az().Position(), style) + gap +
+           Field("EL", rotator.El().Position(), style) + "\r\n";
 }
 
-std::string AzReply(const RotatorModel& rotator) {
-    return Field(rotator.Az().Position()) + "\r\n";
+std::string AzReply(const RotatorModel& rotator, ReplyStyle style) {
+    return Field("AZ", rotator.Az().Position(), style) + "\r\n";
 }
 
-CommandResult Execute(std::string_view command, RotatorModel& rotator) {
+std::string ElReply(const RotatorModel& rotator, ReplyStyle style) {
+    return Field("EL", rotator.El().Position(), style) + "\r\n";
+}
+
+CommandResult Execute(std::string_view command, RotatorModel& rotator, ReplyStyle style) {
     const std::string s = Upper(command);
     if (s.empty())
         return Known();
@@ -82,9 +91,11 @@ CommandResult Execute(std::string_view command, RotatorModel& rotator) {
         return Known();
     }
     if (s == "C")
-        return Known(AzReply(rotator));
+        return Known(AzReply(rotator, style));
     if (s == "C2")
-        return Known(AzElReply(rotator));
+        return Known(AzElReply(rotator, style));
+    if (s == "B")
+        return Known(ElReply(rotator, style));
     if (s.size() == 2 && s[0] == 'X' && s[1] >= '1' && s[1] <= '4') {
         rotator.SetSpeed(s[1] - '0');
         return Known();

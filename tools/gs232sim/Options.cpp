@@ -39,6 +39,7 @@ Rotator:
   --start-el DEG       starting elevation (default 0)
   --speed 1..4         speed before any X command (default 4)
   --time-scale K       run the mechanics K times faster than the wall clock (default 1)
+  --reply-style a|b    position replies of a GS-232A (default) or of a GS-232B
 Faults:
   --reply-delay MS     answer position queries after MS milliseconds (default 20)
   --no-reply           never answer position queries
@@ -50,8 +51,9 @@ Output:
   --no-status          no live status line on the terminal
   --help               show this text
 
-Commands: S A E L R U D C C2 X1..X4 Waaa eee Maaa, each ending with CR; no echo.
-Replies: C2 -> +0aaa+0eee CR LF, C -> +0aaa CR LF.
+Commands: S A E L R U D C C2 B X1..X4 Waaa eee Maaa, each ending with CR; no echo.
+Replies, style a: C2 -> +0aaa+0eee, C -> +0aaa, B -> +0eee, each ending with CR LF.
+Replies, style b: C2 -> AZ=aaa  EL=eee, C -> AZ=aaa, B -> EL=eee, each ending with CR LF.
 The line in use is announced on standard error once it is ready.
 )";
 }
@@ -88,6 +90,11 @@ Options ParseOptions(const std::vector<std::string>& args) {
             o.Speed = InRange(a, Number<int>(a, value()), 1, 4);
         } else if (a == "--time-scale") {
             o.TimeScale = InRange(a, Number<double>(a, value()), 0.001, 1000.0);
+        } else if (a == "--reply-style") {
+            const std::string style = value();
+            if (style != "a" && style != "b")
+                throw std::invalid_argument(a + ": must be a or b");
+            o.Style = style == "a" ? ReplyStyle::A : ReplyStyle::B;
         } else if (a == "--reply-delay") {
             o.Faults.ReplyDelayMs = InRange(a, Number<int>(a, value()), 0, 600000);
         } else if (a == "--no-reply") {

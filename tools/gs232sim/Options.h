@@ -17,6 +17,7 @@ struct Options {
     double StartAz = 0;
     double StartEl = 0;
     int Speed = 4;
+    ReplyStyle Style = ReplyStyle::A;
     FaultSwitches Faults;
     double TimeScale = 1; // mechanics run this many times faster than the wall clock
     std::string LogPath;  // "-" for standard output

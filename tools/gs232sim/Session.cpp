@@ -4,8 +4,8 @@
 
 namespace zt::gs232sim {
 
-Session::Session(RotatorModel& rotator, const FaultSwitches& faults)
-    : FRotator(rotator), FFaults(faults) {}
+Session::Session(RotatorModel& rotator, const FaultSwitches& faults, ReplyStyle style)
+    : FRotator(rotator), FFaults(faults), FStyle(style) {}
 
 Handled Session::Handle(const std::string& command) {
     Handled h;
@@ -15,7 +15,7 @@ Handled Session::Handle(const std::string& command) {
         h.Ignored = true;
         return h;
     }
-    CommandResult result = Execute(command, FRotator);
+    CommandResult result = Execute(command, FRotator, FStyle);
     h.Known = result.Known;
     if (!result.Reply.empty() && !FFaults.NoReply)
         h.Reply = Shape(std::move(result.Reply));

@@ -27,7 +27,7 @@ struct Handled {
 
 class Session {
 public:
-    Session(RotatorModel& rotator, const FaultSwitches& faults);
+    Session(RotatorModel& rotator, const FaultSwitches& faults, ReplyStyle style = ReplyStyle::A);
     // The rotator must have been advanced to the moment the command arrived.
     Handled Handle(const std::string& command);
     int Count() const { return FCount; }
@@ -37,6 +37,7 @@ private:
     std::string Shape(std::string reply) const;
     RotatorModel& FRotator;
     FaultSwitches FFaults;
+    ReplyStyle FStyle;
     int FCount = 0;
 };
 

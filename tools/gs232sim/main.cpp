@@ -58,7 +58,7 @@ int Run(const Options& o) {
 
     RotatorModel rotator(o.Mechanics, o.StartAz, o.StartEl);
     rotator.SetSpeed(o.Speed);
-    Session session(rotator, o.Faults);
+    Session session(rotator, o.Faults, o.Style);
     LineSplitter splitter;
     std::deque<PendingReply> replies;
     const bool status = o.Status && isatty(STDERR_FILENO);

@@ -96,13 +96,32 @@ TEST(Mechanics, HeldDirectionTurnsUntilReleased) {
     EXPECT_DOUBLE_EQ(r.El().Position(), 62);
 }
 
-TEST(CommandSet, AnswersPositionQueriesFromTheMechanics) {
-    RotatorModel r({}, 123.4, 45.6);
-    EXPECT_EQ(Execute("C2", r).Reply, "+0123+0046\r\n");
-    EXPECT_EQ(Execute("c", r).Reply, "+0123\r\n");
-    RotatorModel far({}, 400, 135);
-    EXPECT_EQ(Execute("C2", far).Reply, "+0400+0135\r\n");
-    EXPECT_EQ(Execute("S", r).Reply, "");
+TEST(CommandSet, AnswersPositionQueriesFromTheMechanicsInEachStyle) {
+    struct Case {
+        ReplyStyle style;
+        double az, el;
+        const char* command;
+        const char* reply;
+    } cases[] = {
+        {ReplyStyle::A, 123.4, 45.6, "C2", "+0123+0046\r\n"},
+        {ReplyStyle::A, 123.4, 45.6, "c", "+0123\r\n"},
+        {ReplyStyle::A, 123.4, 45.6, "B", "+0046\r\n"},
+        {ReplyStyle::A, 400, 135, "C2", "+0400+0135\r\n"},
+        {ReplyStyle::A, 5, 0, "C2", "+0005+0000\r\n"},
+        {ReplyStyle::B, 123.4, 45.6, "C2", "AZ=123  EL=046\r\n"},
+        {ReplyStyle::B, 123.4, 45.6, "c", "AZ=123\r\n"},
+        {ReplyStyle::B, 123.4, 45.6, "b", "EL=046\r\n"},
+        {ReplyStyle::B, 400, 135, "C2", "AZ=400  EL=135\r\n"},
+        {ReplyStyle::B, 5, 0, "C2", "AZ=005  EL=000\r\n"},
+        {ReplyStyle::B, 5, 0, "S", ""},
+        {ReplyStyle::B, 5, 0, "W100 020", ""},
+    };
+    for (const auto& c : cases) {
+        RotatorModel r({}, c.az, c.el);
+        const CommandResult result = Execute(c.command, r, c.style);
+        EXPECT_TRUE(result.Known) << c.command;
+        EXPECT_EQ(result.Reply, c.reply) << c.command << " at " << c.az << "/" << c.el;
+    }
 }
 
 TEST(CommandSet, IgnoresWhatItDoesNotKnowWithoutMoving) {

@@ -151,6 +151,15 @@ TEST(Program, AnswersWithinItsDelayMovesAndLogs) {
     EXPECT_NE(lines[1].find("\"az_target\":100.00"), std::string::npos) << lines[1];
 }
 
+TEST(Program, AnswersInTheBStyleWhenAsked) {
+    Simulator sim({"--reply-style", "b", "--reply-delay", "0", "--start-az", "270"});
+    ASSERT_GE(sim.fd, 0);
+    sim.Send("C2\r");
+    EXPECT_EQ(sim.Receive(), "AZ=270  EL=000\r\n");
+    sim.Send("C\r");
+    EXPECT_EQ(sim.Receive(), "AZ=270\r\n");
+}
+
 TEST(Program, SilentAfterNCommandsAndNoEcho) {
     Simulator sim({"--silent-after", "2", "--reply-delay", "0"});
     ASSERT_GE(sim.fd, 0);

@@ -39,6 +39,12 @@ TEST(Session, FaultSwitchesShapeTheReplies) {
     }
 }
 
+TEST(Session, FaultsShapeBStyleRepliesToo) {
+    RotatorModel r({}, 123, 45);
+    Session s(r, {.ShortBy = 2}, ReplyStyle::B);
+    EXPECT_EQ(s.Handle("C2").Reply, "AZ=123  EL=045");
+}
+
 TEST(Session, GoesSilentAfterNCommands) {
     RotatorModel r({}, 10, 10);
     Session s(r, {.SilentAfter = 2});
@@ -73,6 +79,8 @@ TEST(Options, ParsesAndRejects) {
     EXPECT_EQ(o.TimeScale, 10);
     EXPECT_EQ(o.Faults.ReplyDelayMs, 800);
     EXPECT_EQ(o.Faults.SilentAfter, 3);
+    EXPECT_EQ(o.Style, ReplyStyle::A);
+    EXPECT_EQ(ParseOptions({"--link", "a", "--reply-style", "b"}).Style, ReplyStyle::B);
     EXPECT_TRUE(ParseOptions({"--help"}).Help);
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -84,6 +92,8 @@ TEST(Options, ParsesAndRejects) {
         {"--link", "a", "--az-rate", "6x"},
         {"--link", "a", "--az-travel", "360", "--start-az", "400"},
         {"--link", "a", "--bogus"},
+        {"--link", "a", "--reply-style", "c"},
+        {"--link", "a", "--reply-style"},
     };
     for (const auto& args : bad)
         EXPECT_THROW(ParseOptions(args), std::invalid_argument) << ::testing::PrintToString(args);
