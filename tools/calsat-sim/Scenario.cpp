@@ -80,6 +80,16 @@ void ParseLine(std::string_view line, Scenario& s) {
         if (!s.Points.empty() && p.Seconds <= s.Points.back().Seconds)
             throw std::runtime_error("points must be in time order");
         s.Points.push_back(p);
+    } else if (key == "change") {
+        if (w.size() < 7)
+            throw std::runtime_error("change needs SECONDS INCLINATION ALTITUDE PHASE NODE NAME");
+        std::string name;
+        for (size_t i = 6; i < w.size(); ++i)
+            name += (name.empty() ? "" : " ") + w[i];
+        s.Change = SatelliteChange{
+            Number(w[1]), name, {Number(w[2]), Number(w[3]), Number(w[4]), Number(w[5])}};
+        if (s.Change->Orbit.Altitude <= 0)
+            throw std::runtime_error("the altitude must be above 0");
     } else if (key == "fault") {
         s.Faults.push_back(ParseFault(RestAfterKeyword(line)));
     } else {
@@ -108,6 +118,8 @@ Scenario ParseScenario(std::string_view text) {
     }
     if (s.Orbit.has_value() == !s.Points.empty())
         throw std::runtime_error("a scenario needs either an orbit or scripted points");
+    if (s.Change && !s.Orbit)
+        throw std::runtime_error("a satellite change needs an orbit");
     return s;
 }
 
@@ -129,6 +141,12 @@ Fault ParseFault(std::string_view text) {
     } else if (w[0] == "close") {
         ExpectCount(w, 2, 2);
         f = {Fault::CloseWindow, "", "", Number(w[1])};
+    } else if (w[0] == "hang") {
+        ExpectCount(w, 3, 3);
+        f = {Fault::Hang, "", "", Number(w[1])};
+        f.HangSeconds = Number(w[2]);
+        if (f.HangSeconds <= 0)
+            throw std::runtime_error("a hang lasts more than 0 seconds");
     } else {
         throw std::runtime_error("unknown fault " + w[0]);
     }

@@ -13,12 +13,20 @@ namespace zt::sim {
 
 // Switches that make the stand-in misbehave, at seconds after the start (simulated time).
 struct Fault {
-    enum Kind { DeleteValue, WriteText, CloseWindow };
+    enum Kind { DeleteValue, WriteText, CloseWindow, Hang };
     Kind What = DeleteValue;
     std::string Value; // registry value name
     std::string Text;  // what WriteText writes
     double From = 0;
     double Until = std::numeric_limits<double>::infinity();
+    double HangSeconds = 0; // of the wall clock, while the window answers no message
+};
+
+// From a moment on, CALSAT32 follows another satellite, as when its user picks one.
+struct SatelliteChange {
+    double At = 0; // seconds after the start
+    std::string Satellite;
+    CircularOrbitElements Orbit;
 };
 
 struct Scenario {
@@ -32,6 +40,7 @@ struct Scenario {
     std::optional<CircularOrbitElements> Orbit;
     std::vector<ScriptPoint> Points; // a scripted track when not empty
     std::vector<Fault> Faults;
+    std::optional<SatelliteChange> Change;
 };
 
 // One keyword a line, '#' starts a comment:
@@ -39,10 +48,12 @@ struct Scenario {
 //   timeoffset SECONDS       chrlst NAME                  rows N
 //   observer LAT LON         orbit INCLINATION ALTITUDE_KM PHASE [NODE]
 //   point SECONDS AZ EL      fault SPEC (see ParseFault)
+//   change SECONDS INCLINATION ALTITUDE_KM PHASE NODE NAME...   (after an orbit line)
 // Exactly one of orbit and point lines. Throws std::runtime_error naming the line.
 Scenario ParseScenario(std::string_view text);
 
-// "delete NAME FROM [UNTIL]", "text NAME TEXT FROM [UNTIL]" or "close AT", in seconds.
+// "delete NAME FROM [UNTIL]", "text NAME TEXT FROM [UNTIL]", "close AT" or
+// "hang AT SECONDS", in seconds.
 Fault ParseFault(std::string_view text);
 
 // "YYYY-MM-DD HH:MM:SS" or with a "T" between date and time; UTC.

@@ -19,7 +19,9 @@ const char* const SimUsage =
     "  --ini PATH        INI file to write (default \"C:\\Calsat32\\CALSAT32.INI\")\n"
     "  --fault SPEC      a fault switch, as a scenario's fault line; may repeat:\n"
     "                    \"delete NAME FROM [UNTIL]\", \"text NAME TEXT FROM [UNTIL]\",\n"
-    "                    \"close AT\" (seconds of simulated time after the start)\n"
+    "                    \"close AT\", \"hang AT SECONDS\" (AT: seconds of simulated time\n"
+    "                    after the start; a hang's SECONDS are of the wall clock, while\n"
+    "                    the window answers no message)\n"
     "  --truth FILE      log each refresh: Unix time, simulated UTC, azimuth and\n"
     "                    elevation in degrees (tab-separated)\n"
     "  --help            this text\n";

@@ -53,20 +53,42 @@ Sky::Sky(Scenario scenario, TDateTime start) : Plan(std::move(scenario)), StartT
         Orbit.emplace(*Plan.Orbit, Plan.Site, StartTime, Plan.Revolution);
     else
         Script.emplace(Plan.Points, StartTime);
+    if (Plan.Change)
+        ChangedOrbit.emplace(Plan.Change->Orbit, Plan.Site, StartTime, Plan.Revolution);
+}
+
+double Sky::SecondsAfterStart(TDateTime t) const {
+    return (t - StartTime) * SecondsPerDay;
+}
+
+bool Sky::Changed(TDateTime t) const {
+    return Plan.Change && SecondsAfterStart(t) >= Plan.Change->At;
+}
+
+const std::string& Sky::Satellite(TDateTime t) const {
+    return Changed(t) ? Plan.Change->Satellite : Plan.Satellite;
 }
 
 Look Sky::At(TDateTime t) const {
+    if (Changed(t))
+        return ChangedOrbit->At(t);
     return Orbit ? Orbit->At(t) : Script->At(t);
 }
 
 std::vector<Pass> Sky::PassesNear(TDateTime t) const {
-    const LookAt look = [this](TDateTime x) { return At(x); };
+    if (Changed(t)) {
+        const LookAt look = [this](TDateTime x) { return ChangedOrbit->At(x); };
+        return FindPasses(look, t - HoursBefore / 24, t + DaysAfter, OrbitScanSeconds);
+    }
+    const LookAt look = [this](TDateTime x) { return Orbit ? Orbit->At(x) : Script->At(x); };
     if (Orbit)
         return FindPasses(look, t - HoursBefore / 24, t + DaysAfter, OrbitScanSeconds);
     return FindPasses(look, Script->First(), Script->Last(), ScriptScanSeconds);
 }
 
 int Sky::Revolution(TDateTime t) const {
+    if (Changed(t))
+        return ChangedOrbit->Revolution(t);
     if (Orbit)
         return Orbit->Revolution(t);
     int ended = 0;
@@ -80,13 +102,14 @@ Sky::RegistryValues(TDateTime t, const LocaleFormats& fmt) const {
     const Look look = At(t);
     std::vector<std::pair<std::string, std::optional<std::string>>> values{
         {"MJD", FormatFixed(t + MjdAtDateTimeZero, 6, fmt)},
-        {"Satellite", Plan.Satellite},
+        {"Satellite", Satellite(t)},
         {"Revolution", std::to_string(Revolution(t))},
         {"Azimuth", FormatFixed(look.Azimuth, 2, fmt)},
         {"Elevation", FormatFixed(look.Elevation, 2, fmt)}};
-    const double seconds = (t - StartTime) * SecondsPerDay;
+    const double seconds = SecondsAfterStart(t);
     for (const Fault& f : Plan.Faults) {
-        if (f.What == Fault::CloseWindow || seconds < f.From || seconds >= f.Until)
+        if (f.What == Fault::CloseWindow || f.What == Fault::Hang || seconds < f.From ||
+            seconds >= f.Until)
             continue;
         for (auto& [name, text] : values)
             if (name == f.Value)
@@ -116,11 +139,20 @@ std::string Sky::PassTableText(TDateTime t, const LocaleFormats& fmt) const {
 }
 
 bool Sky::WindowClosed(TDateTime t) const {
-    const double seconds = (t - StartTime) * SecondsPerDay;
+    const double seconds = SecondsAfterStart(t);
     for (const Fault& f : Plan.Faults)
         if (f.What == Fault::CloseWindow && seconds >= f.From)
             return true;
     return false;
+}
+
+double Sky::HangSeconds(TDateTime from, TDateTime to) const {
+    double total = 0;
+    for (const Fault& f : Plan.Faults)
+        if (f.What == Fault::Hang && SecondsAfterStart(from) <= f.From &&
+            f.From < SecondsAfterStart(to))
+            total += f.HangSeconds;
+    return total;
 }
 
 } // namespace zt::sim

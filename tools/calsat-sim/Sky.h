@@ -27,13 +27,20 @@ public:
     // 0, MAX time, MAX elevation, MAX azimuth, LOS time, LOS azimuth, 0, minutes; local time.
     std::string PassTableText(TDateTime t, const LocaleFormats& fmt) const;
     bool WindowClosed(TDateTime t) const;
+    // The satellite followed at t: the scenario's, or the one it changes to.
+    const std::string& Satellite(TDateTime t) const;
+    // Wall-clock seconds the window must stop answering for hangs due in [from, to).
+    double HangSeconds(TDateTime from, TDateTime to) const;
     const Scenario& Setup() const { return Plan; }
     TDateTime Start() const { return StartTime; }
 
 private:
+    bool Changed(TDateTime t) const;
+    double SecondsAfterStart(TDateTime t) const;
     Scenario Plan;
     TDateTime StartTime;
     std::optional<CircularOrbit> Orbit;
+    std::optional<CircularOrbit> ChangedOrbit;
     std::optional<ScriptedTrack> Script;
 };
 

@@ -93,20 +93,30 @@ int Play(const SimOptions& options) {
         truth.precision(3);
     }
     SimWindow* window = nullptr;
+    TDateTime previous = sky.Start();
     const auto tick = [&] {
-        const TDateTime t = simNow();
+        TDateTime t = simNow();
         if (sky.WindowClosed(t)) {
             Say("calsat-sim: window closed at " + Utc(t) + " UTC");
             window->Close();
             return;
         }
         publisher.Publish(sky.RegistryValues(t, formats));
+        // Busy on the window's own thread, so no message is answered meanwhile; the
+        // registry already shows what comes after the hang (a new satellite, say).
+        if (const double hang = sky.HangSeconds(previous, t); hang > 0) {
+            Say("calsat-sim: hangs for " + FormatFixed(hang, 1, {}) + " s at " + Utc(t) + " UTC");
+            Sleep(static_cast<DWORD>(hang * 1000));
+            Say("calsat-sim: answers again");
+            t = simNow();
+        }
+        previous = t;
         window->SetPassTable(sky.PassTableText(t, formats));
         const Look look = sky.At(t);
         if (truth.is_open())
             truth << (UtcNow() - EncodeDate(1970, 1, 1)) * SecondsPerDay << '\t' << Utc(t) << '\t'
                   << look.Azimuth << '\t' << look.Elevation << std::endl;
-        window->SetStatus(Utc(t) + " UTC   " + sky.Setup().Satellite + "   Rev " +
+        window->SetStatus(Utc(t) + " UTC   " + sky.Satellite(t) + "   Rev " +
                           std::to_string(sky.Revolution(t)) + "   Az " +
                           FormatFixed(look.Azimuth, 1, formats) + "   El " +
                           FormatFixed(look.Elevation, 1, formats));
