@@ -247,7 +247,19 @@ class Stage:
         p = self.wine(self.calsat_sim, *args, log=log)
         if not self.wait(CALSAT, 30000):
             raise RuntimeError("calsat-sim's window did not come up")
+        # Its window shows before its first refresh fills the table.
+        if not poll(lambda: self.pass_table(), 30):
+            raise RuntimeError("calsat-sim's pass table stayed empty for 30 s")
         return p
+
+    def pass_table(self):
+        """The rows of CALSAT32's pass table, each a list of words."""
+        code, out = self.drive("texts", CALSAT)
+        for line in out.splitlines():
+            if line.startswith("ThunderRT6TextBox\t84\t"):
+                return [row.split() for row in line.split("\t", 2)[2].splitlines()
+                        if row.strip()]
+        return []
 
     def install(self, folder, settings=None):
         """A fresh folder with a copy of zenitrack.exe and, if given, its settings file."""

@@ -1,4 +1,5 @@
 // The link against the stand-in running as a program of its own.
+#include "app/uRoutine.h"
 #include "calsat/LiveState.h"
 #include "calsat/TimeOffsetReader.h"
 #include "calsat/VisibleTimeReader.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace zt {
 namespace {
@@ -26,6 +28,23 @@ std::wstring DosPath(const char* unixPath) {
 }
 
 constexpr double Second = 1.0 / 86400;
+
+bool WaitFor(DWORD ms, const std::function<bool()>& done) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(100))
+        if (GetTickCount() - start > ms)
+            return false;
+    return true;
+}
+
+std::string PassTableText(IWindows& windows) {
+    const WindowHandle main = windows.FindTopLevel("calsat32(sgp)");
+    std::string text;
+    if (!main)
+        return text;
+    TTextBoxSearch search{windows, text};
+    windows.EnumDescendants(main, [&](WindowHandle w) { return EnumTextBoxProc(w, search); });
+    return text;
+}
 
 TEST(CalsatSimLink, ReadsTheStandInsWindowRegistryAndIni) {
     wchar_t temp[MAX_PATH];
@@ -48,11 +67,20 @@ TEST(CalsatSimLink, ReadsTheStandInsWindowRegistryAndIni) {
 
     Win32Windows windows;
     Win32Registry reg;
-    for (int i = 0; i < 150 && !(windows.FindTopLevel("calsat32(sgp)") &&
-                                 reg.OpenKey("\\Software\\ZenitrackTest\\Sim"));
-         ++i)
-        Sleep(100);
-    ASSERT_NE(windows.FindTopLevel("calsat32(sgp)"), 0u);
+    // The window shows before its first refresh fills the table, and the key opens before
+    // its values are written (more so at the first run in a new Wine prefix): wait for the
+    // table's text and the last value the test reads, not for the window and the key.
+    ASSERT_TRUE(WaitFor(60000, [&] { return !PassTableText(windows).empty(); }))
+        << "the stand-in's pass table was still empty after 60 s";
+    ASSERT_TRUE(WaitFor(60000, [&] {
+        Win32Registry values;
+        if (!values.OpenKey("\\Software\\ZenitrackTest\\Sim"))
+            return false;
+        for (const char* name : {"MJD", "Satellite", "Revolution", "Azimuth", "Elevation"})
+            if (values.ReadString(name).empty())
+                return false;
+        return true;
+    })) << "the stand-in's registry values were still missing after 60 s";
 
     const LocaleFormats formats = ReadUserLocaleFormats();
     const TDateTime start = EncodeDate(2024, 5, 1) + 0.5;
