@@ -69,6 +69,11 @@ std::string NodeName(IXMLNode node) {
     }
 }
 
+// A hand-edited number left blank reads as missing, as an empty one does.
+bool HoldsNumber(const std::optional<std::string>& text) {
+    return text && text->find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
 } // namespace
 
 TXMLIniFile::TXMLIniFile(const std::string& FileName, const LocaleFormats& Formats,
@@ -199,7 +204,7 @@ std::string TXMLIniFile::ReadString(const std::string& TagName, const std::strin
 std::int32_t TXMLIniFile::ReadInteger(const std::string& TagName, std::int32_t Default,
                                       IXMLNode ParentNode) const {
     const auto text = ReadText(TagName, ParentNode);
-    return text && !text->empty() ? ParseIntegerText(*text) : Default;
+    return HoldsNumber(text) ? ParseIntegerText(*text) : Default;
 }
 
 bool TXMLIniFile::ReadBool(const std::string& TagName, bool Default, IXMLNode ParentNode) const {
@@ -230,13 +235,13 @@ std::string TXMLIniFile::ReadExpandString(const std::string& TagName, const std:
 std::int64_t TXMLIniFile::ReadInt64(const std::string& TagName, std::int64_t Default,
                                     IXMLNode ParentNode) const {
     const auto text = ReadText(TagName, ParentNode);
-    return text && !text->empty() ? ParseInt64Text(*text) : Default;
+    return HoldsNumber(text) ? ParseInt64Text(*text) : Default;
 }
 
 double TXMLIniFile::ReadFloat(const std::string& TagName, double Default,
                               IXMLNode ParentNode) const {
     const auto text = ReadText(TagName, ParentNode);
-    return text && !text->empty() ? ParseFloat(*text, FFormats) : Default;
+    return HoldsNumber(text) ? ParseFloat(*text, FFormats) : Default;
 }
 
 TCurrency TXMLIniFile::ReadCurrency(const std::string& TagName, TCurrency Default,
@@ -259,7 +264,7 @@ TDateTime TXMLIniFile::ReadDateTime(const std::string& TagName, TDateTime Defaul
 TDateTime TXMLIniFile::ReadTime(const std::string& TagName, TDateTime Default,
                                 IXMLNode ParentNode) const {
     const auto text = ReadText(TagName, ParentNode);
-    return text && !text->empty() ? ParseDateTime(*text, FFormats) : Default;
+    return HoldsNumber(text) ? ParseDateTime(*text, FFormats) : Default;
 }
 
 void TXMLIniFile::ReadBinaryData(const std::string& TagName, std::vector<std::uint8_t>& Value,

@@ -44,12 +44,16 @@ TEST_F(XMLIniFileKeys, EntitiesInHandEditedTextDecodeInAnyCase) {
 }
 
 TEST_F(XMLIniFileKeys, MissingAndEmptyKeysPerType) {
-    auto ini = OpenWith("<root><Empty/><Digits Type=\"9\">42</Digits></root>");
+    auto ini = OpenWith("<root><Empty/><Digits Type=\"9\">42</Digits>"
+                        "<Blank Type=\"9\"> </Blank><Blanks>\t \r\n</Blanks></root>");
     EXPECT_EQ(ini->ReadString("Missing", "d"), "d");
     EXPECT_EQ(ini->ReadString("Empty", "d"), "");
     EXPECT_EQ(ini->ReadString("Digits", "d"), "42");
     EXPECT_EQ(ini->ReadInteger("Missing", 7), 7);
     EXPECT_EQ(ini->ReadInteger("Empty", 7), 7);
+    EXPECT_EQ(ini->ReadInteger("Blank", 7), 7);
+    EXPECT_EQ(ini->ReadInteger("Blanks", 7), 7);
+    EXPECT_EQ(ini->ReadString("Blank", "d"), " ");
     EXPECT_TRUE(ini->ReadBool("Missing", true));
     EXPECT_THROW(ini->ReadBool("Empty", true), EConvertError);
 }

@@ -126,10 +126,12 @@ INSTANTIATE_TEST_SUITE_P(Locales, ValueTypesInLocale,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(XMLIniFileValueTypes, EmptyAndForeignTextPerType) {
-    auto ini = OpenWith("<root><E/><X>1.5</X></root>", LocaleFormats::German());
-    EXPECT_EQ(ini->ReadFloat("E", 2.5), 2.5);
-    EXPECT_EQ(ini->ReadTime("E", 0.25), 0.25);
-    EXPECT_EQ(ini->ReadInt64("E", 3), 3);
+    auto ini = OpenWith("<root><E/><B> </B><X>1.5</X></root>", LocaleFormats::German());
+    for (const char* key : {"E", "B"}) {
+        EXPECT_EQ(ini->ReadFloat(key, 2.5), 2.5) << key;
+        EXPECT_EQ(ini->ReadTime(key, 0.25), 0.25) << key;
+        EXPECT_EQ(ini->ReadInt64(key, 3), 3) << key;
+    }
     EXPECT_THROW(ini->ReadCurrency("E", {}), EConvertError);
     EXPECT_THROW(ini->ReadDate("E", 0), EConvertError);
     EXPECT_THROW(ini->ReadDateTime("E", 0), EConvertError);
