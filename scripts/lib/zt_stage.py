@@ -10,6 +10,7 @@ drive their windows. Everything started is stopped again by PID, also on errors 
         exe = st.install(os.path.join(st.work, "app"), settings_xml(interval=500))
         main = st.start_zenitrack(exe)
         st.wait(MAIN); st.press_until(MAIN, "ctrl+T", lambda: ...); st.commands()
+        st.pull_adapter(); st.plug_adapter()  # with start_zenitrack(exe, tty_fault=True)
 
 A time scale K on both stand-ins wants the tracking interval 2000/K ms, so the cycle keeps
 its proportion to the sky. Stages that run at the same time need prefixes of their own
@@ -18,6 +19,7 @@ first.
 """
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -59,6 +61,20 @@ def settings_xml(com="COM9", baud=9600, interval=1000, az_rotator=0, el_rotator=
 """
 
 
+def pass_line(row):
+    """What the main window shows for a row of CALSAT32's pass table (its words)."""
+    hm = lambda t: ":".join(t.split(":")[:2]).zfill(5)
+    return "(AOS) %s Az=%3.0f    (MAX) %s El=%2.0f Az=%3.0f    (LOS) %s Az=%3.0f" % (
+        hm(row[1]), float(row[2]), hm(row[4]), float(row[5]), float(row[6]), hm(row[7]),
+        float(row[8]))
+
+
+def degree_texts(texts):
+    """The directions a window shows: the satellite's two, and the antenna's and the
+    rotator's four more once a position has been read."""
+    return [t for t in texts if re.fullmatch(r"-?\d+°", t)]
+
+
 def display_taken(n):
     """Whether X display N has a live server (a killed one leaves its lock file behind,
     which a new server takes over)."""
@@ -84,9 +100,10 @@ class Stage:
     keyboard = threading.Lock()
 
     def __init__(self, source, tree, work, zenitrack, calsat_sim, zt_drive, gs232sim,
-                 prefix=None):
+                 prefix=None, tty_fault=None):
         """PREFIX: the Wine prefix, by default TREE/wineprefix; stages that run at the same
-        time need prefixes of their own."""
+        time need prefixes of their own. TTY_FAULT: the native libzt-tty-fault.so, by
+        default beside gs232sim's tree."""
         self.source = os.path.abspath(source)
         self.tree = os.path.abspath(tree)
         self.prefix = os.path.abspath(prefix or os.path.join(self.tree, "wineprefix"))
@@ -101,6 +118,12 @@ class Stage:
         self.wire_log = None
         self.rotator_epoch = None
         self.prefix_ready = False
+        self.tty_fault = tty_fault or os.path.join(
+            os.path.dirname(os.path.dirname(os.path.abspath(gs232sim))), "tty-fault",
+            "libzt-tty-fault.so")
+        self.pulled_flag = os.path.join(self.work, "adapter-pulled")
+        self.tty_fault_log = os.path.join(self.work, "tty-fault.log")
+        self.rotator_link = self.rotator_pty = None
         os.makedirs(self.work, exist_ok=True)
 
     def __enter__(self):
@@ -155,10 +178,10 @@ class Stage:
         return os.path.join(self.prefix, "dosdevices", port.lower())
 
     # --- processes ------------------------------------------------------------------------
-    def spawn(self, cmd, log):
+    def spawn(self, cmd, log, env=None):
         with open(os.path.join(self.work, log), "w") as out:
             p = subprocess.Popen(cmd, stdout=out, stderr=subprocess.STDOUT,
-                                 start_new_session=True)
+                                 start_new_session=True, env=env)
         self.procs.append(p)
         return p
 
@@ -175,8 +198,8 @@ class Stage:
                 pass
         return p.returncode
 
-    def wine(self, program, *args, log):
-        return self.spawn(self.wine_run + [program, *args], log)
+    def wine(self, program, *args, log, env=None):
+        return self.spawn(self.wine_run + [program, *args], log, env)
 
     def stop(self):
         for p in reversed(self.procs):
@@ -208,7 +231,40 @@ class Stage:
         if not poll(lambda: os.path.exists(link), 10, 0.02):
             raise RuntimeError("gs232sim did not come up")
         self.rotator_epoch = (before + time.time()) / 2
+        self.rotator_link, self.rotator_pty = link, os.readlink(link)
         return self.rotator
+
+    # --- the adapter pulled and plugged back (tools/tty-fault) ----------------------------
+    def tty_fault_env(self):
+        """The environment that preloads tty-fault on the rotator's line into a program."""
+        if not self.tty_fault or not os.path.exists(self.tty_fault):
+            raise RuntimeError("no tty-fault library at %s (build the native tree)"
+                               % self.tty_fault)
+        return dict(os.environ, LD_PRELOAD=self.tty_fault, ZT_TTY_FAULT_DEVICE=self.rotator_pty,
+                    ZT_TTY_FAULT_TRIGGER=self.pulled_flag, ZT_TTY_FAULT_LOG=self.tty_fault_log)
+
+    def pull_adapter(self):
+        """Every call on the line fails as a removed device's do, and the COM port is gone
+        from the prefix, as Windows drops a pulled adapter's port."""
+        open(self.pulled_flag, "w").close()
+        if os.path.lexists(self.rotator_link):
+            os.remove(self.rotator_link)
+
+    def plug_adapter(self):
+        """The adapter back on the same COM port: a new open works, the old handle stays
+        dead."""
+        if not os.path.lexists(self.rotator_link):
+            os.symlink(self.rotator_pty, self.rotator_link)
+        if os.path.exists(self.pulled_flag):
+            os.remove(self.pulled_flag)
+
+    def refused_writes(self):
+        """What the program tried to send while the adapter was out, one text per write."""
+        try:
+            with open(self.tty_fault_log) as f:
+                return [l.split(" write ", 1)[1].rstrip("\n") for l in f if " write " in l]
+        except FileNotFoundError:
+            return []
 
     def list_serial_port(self, port="com9"):
         """Lists PORT in the serial-port map, as a real port's driver does, so the Options
@@ -252,13 +308,23 @@ class Stage:
             raise RuntimeError("calsat-sim's pass table stayed empty for 30 s")
         return p
 
+    def calsat_output(self, log="calsat-sim.out"):
+        with open(os.path.join(self.work, log), encoding="utf-8", errors="replace") as f:
+            return f.read()
+
     def pass_table(self):
         """The rows of CALSAT32's pass table, each a list of words."""
         code, out = self.drive("texts", CALSAT)
-        for line in out.splitlines():
+        lines = out.splitlines()
+        for i, line in enumerate(lines):
             if line.startswith("ThunderRT6TextBox\t84\t"):
-                return [row.split() for row in line.split("\t", 2)[2].splitlines()
-                        if row.strip()]
+                # Its text runs on over the next lines, which carry no tab of the listing.
+                rows = [line.split("\t", 2)[2]]
+                for more in lines[i + 1:]:
+                    if "\t" in more:
+                        break
+                    rows.append(more)
+                return [row.split() for row in rows if row.strip()]
         return []
 
     def install(self, folder, settings=None):
@@ -271,8 +337,9 @@ class Stage:
                 f.write(settings)
         return exe
 
-    def start_zenitrack(self, exe, log="zenitrack.out"):
-        return self.wine(exe, log=log)
+    def start_zenitrack(self, exe, log="zenitrack.out", tty_fault=False):
+        """TTY_FAULT: with tools/tty-fault preloaded, so pull_adapter() reaches it."""
+        return self.wine(exe, log=log, env=self.tty_fault_env() if tty_fault else None)
 
     # --- zt-drive -------------------------------------------------------------------------
     def drive(self, *args, timeout=60):

@@ -14,7 +14,8 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "scripts", "lib"))
-from zt_stage import CALSAT, MAIN, Stage, poll, settings_xml  # noqa: E402
+from zt_stage import (CALSAT, MAIN, Stage, degree_texts, pass_line, poll,  # noqa: E402
+                      settings_xml)
 
 failures = []
 
@@ -31,13 +32,9 @@ def closing(commands):
     return commands[:-1] if commands[-1:] == [""] else commands
 
 
-def pass_line(rig):
+def first_row_line(rig):
     """What the main window shows for the pass table's first row (the pass now or next)."""
-    out = rig.drive("texts", CALSAT)[1]
-    w = next(l for l in out.splitlines() if l.startswith("ThunderRT6TextBox\t84\t")).split()[2:]
-    hm = lambda t: ":".join(t.split(":")[:2]).zfill(5)
-    return "(AOS) %s Az=%3.0f    (MAX) %s El=%2.0f Az=%3.0f    (LOS) %s Az=%3.0f" % (
-        hm(w[1]), float(w[2]), hm(w[4]), float(w[5]), float(w[6]), hm(w[7]), float(w[8]))
+    return pass_line(rig.pass_table()[0])
 
 
 def docked(rig):
@@ -84,9 +81,10 @@ def run(rig, args):
     check("ISS " in labels, "satellite name shown: " + joined)
     check(any(re.fullmatch(r"\d\d/\d\d \d\d:\d\d:\d\d\(JST\)", x) for x in labels),
           "clock in local time with its name")
-    check(pass_line(rig) in labels, "the pass line of CALSAT32's first row: " + pass_line(rig))
+    check(first_row_line(rig) in labels,
+          "the pass line of CALSAT32's first row: " + first_row_line(rig))
     check("Mode : Overlap" in labels, "the rotate mode of a north-crossing pass")
-    check(sum(1 for x in labels if re.fullmatch(r"-?\d+°", x)) >= 6, "directions in degrees")
+    check(len(degree_texts(labels)) >= 6, "directions in degrees")
     check("&Tracking On" in labels, "tracking is off after start-up")
 
     rig.drive("keys", MAIN, "ctrl+T")

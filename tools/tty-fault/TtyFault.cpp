@@ -3,7 +3,8 @@
 //
 //   ZT_TTY_FAULT_DEVICE   the device, or a symlink to it (its last target is remembered)
 //   ZT_TTY_FAULT_TRIGGER  while this file exists, every call on the device fails
-//   ZT_TTY_FAULT_LOG      optional: one line per descriptor that was made to fail
+//   ZT_TTY_FAULT_LOG      optional: one line per descriptor that was made to fail, and
+//                         one per write refused on the device, with its bytes
 //
 // A descriptor that failed once stays failed until it is closed, as a removed device's
 // handle stays dead on Windows after the adapter is plugged back: only a new open works.
@@ -30,22 +31,40 @@ template <typename F> F Next(const char* name) {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
-void Note(int fd, const char* call) {
+// One line to the log, if there is one: open/write, not stdio, since this may run in any
+// of the host's threads.
+void Log(const char* line, int length) {
     const char* path = std::getenv("ZT_TTY_FAULT_LOG");
-    if (!path)
+    if (!path || length <= 0)
         return;
-    // open/write, not stdio: this may run inside any of the host's threads.
     const int log = open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (log < 0)
         return;
-    char line[128];
-    const int n = std::snprintf(line, sizeof line, "pid %d fd %d pulled at %s\n",
-                                static_cast<int>(getpid()), fd, call);
     static const auto real_write = Next<ssize_t (*)(int, const void*, size_t)>("write");
-    if (n > 0 && real_write(log, line, static_cast<size_t>(n)) < 0) {
+    if (real_write(log, line, static_cast<size_t>(length)) < 0) {
         // nothing to do: the log is only a help
     }
     close(log);
+}
+
+void Note(int fd, const char* call) {
+    char line[128];
+    Log(line, std::snprintf(line, sizeof line, "pid %d fd %d pulled at %s\n",
+                            static_cast<int>(getpid()), fd, call));
+}
+
+// What a program tried to send on the pulled line: printable bytes as they are, others as
+// \xHH; shows, say, that it tried to park.
+void NoteWrite(int fd, const void* buf, size_t count) {
+    char line[256];
+    int n = std::snprintf(line, sizeof line, "pid %d fd %d write ", static_cast<int>(getpid()), fd);
+    const auto* bytes = static_cast<const unsigned char*>(buf);
+    for (size_t i = 0; i < count && n < static_cast<int>(sizeof line) - 6; ++i)
+        n += bytes[i] >= 0x20 && bytes[i] < 0x7f && bytes[i] != '\\'
+                 ? std::snprintf(line + n, sizeof line - n, "%c", bytes[i])
+                 : std::snprintf(line + n, sizeof line - n, "\\x%02x", bytes[i]);
+    line[n++] = '\n';
+    Log(line, n);
 }
 
 bool IsTheDevice(int fd) {
@@ -89,7 +108,10 @@ ssize_t read(int fd, void* buf, size_t count) {
 
 ssize_t write(int fd, const void* buf, size_t count) {
     static const auto real = Next<ssize_t (*)(int, const void*, size_t)>("write");
-    return Fails(fd, "write") ? -1 : real(fd, buf, count);
+    if (!Fails(fd, "write"))
+        return real(fd, buf, count);
+    NoteWrite(fd, buf, count);
+    return -1;
 }
 
 ssize_t readv(int fd, const iovec* iov, int count) {
