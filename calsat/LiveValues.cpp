@@ -15,8 +15,9 @@ constexpr double MjdAtDateTimeZero = 15018;
 constexpr double FirstDateTime = -693593;
 constexpr double EndDateTime = 2958466;
 
-std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+// In the run-time's words and language, as the number and date conversions below them say it.
+EConvertError NotA(std::string_view text, const char* what) {
+    return EConvertError("'" + std::string(text) + "' は" + what + "ではありません");
 }
 
 } // namespace
@@ -24,7 +25,7 @@ std::string Quoted(std::string_view text) {
 TDateTime MjdToDateTime(std::string_view text, const LocaleFormats& fmt) {
     const TDateTime value = ParseFloat(text, fmt) - MjdAtDateTimeZero;
     if (!(value >= FirstDateTime && value < EndDateTime))
-        throw EConvertError(Quoted(text) + " is not a valid date and time");
+        throw NotA(text, "正しい日付と時刻");
     return value;
 }
 
@@ -35,7 +36,7 @@ std::string SatelliteName(std::string_view text) {
 int ParseRevolution(std::string_view text) {
     const std::optional<int> value = TryParseDecimalInteger(text);
     if (!value)
-        throw EConvertError(Quoted(text) + " is not a valid integer value");
+        throw NotA(text, "整数");
     return *value;
 }
 
@@ -43,7 +44,7 @@ int RoundDegrees(std::string_view text, const LocaleFormats& fmt) {
     // nearbyint rounds halves to even in the default rounding mode.
     const double rounded = std::nearbyint(ParseFloat(text, fmt));
     if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
-        throw EConvertError(Quoted(text) + " is not a valid direction");
+        throw NotA(text, "正しい方位");
     return static_cast<int>(rounded);
 }
 

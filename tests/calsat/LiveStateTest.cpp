@@ -45,6 +45,29 @@ TEST(LiveValues, RevolutionIsAWholeNumber) {
         EXPECT_THROW(ParseRevolution(bad), EConvertError) << bad;
 }
 
+// One language for every conversion error a box may show: the run-time's Japanese.
+TEST(LiveValues, ConversionErrorsSpeakTheRunTimesJapanese) {
+    const auto message = [](auto convert) {
+        try {
+            convert();
+        } catch (const EConvertError& e) {
+            return std::string(e.what());
+        }
+        return std::string("(no error)");
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {message([] { MjdToDateTime("1e9", LocaleFormats::US()); }),
+         "'1e9' は正しい日付と時刻ではありません"},
+        {message([] { MjdToDateTime("north", LocaleFormats::US()); }),
+         "'north' は浮動小数点数ではありません"},
+        {message([] { ParseRevolution("12x"); }), "'12x' は整数ではありません"},
+        {message([] { RoundDegrees("1e20", LocaleFormats::US()); }),
+         "'1e20' は正しい方位ではありません"},
+    };
+    for (const auto& [got, expected] : cases)
+        EXPECT_EQ(got, expected);
+}
+
 TEST(LiveState, ReadsTheOpenKeyAfreshAndFailsOnMissingValues) {
     FakeRegistry reg;
     const std::string key = "Software\\VB and VBA Program Settings\\TAVMIR\\CALSAT32";
