@@ -1,16 +1,22 @@
 // The main window's life cycle: creation, the start-up block, re-configuration, shutdown.
 #include "app/uMain.h"
 
-#include "app/ScopedFlag.h"
+#include "platform/ConvertError.h"
+#include "platform/ScopeGuard.h"
+#include "settings/XMLErrors.h"
 #include "settings/XMLInifile.h"
 #include "ui/Application.h"
 
 #include <exception>
+#include <optional>
 
 namespace zt {
 namespace {
 
 constexpr const char* RegistryUnreadable = "CALSAT32のレジストリが読めません";
+// Added to the parse error of a settings file that cannot be read at the start.
+constexpr const char* SettingsWayOut =
+    "Options(Ctrl+Z)で設定し直すか、Exit(Ctrl+X)で終了してください";
 
 // The path with its extension (if the file name has one) replaced.
 std::string ChangeFileExt(const std::string& path, const std::string& ext) {
@@ -30,7 +36,27 @@ TElRotator ElRotatorOf(int ordinal) {
     return ordinal == el90 || ordinal == elNone ? static_cast<TElRotator>(ordinal) : el180;
 }
 
+// A hand-edited value that does not convert is reported, and the default stands in for that
+// key alone.
+template <class T, class Read> T ReadOr(IMessageBox& messages, T Default, Read read) {
+    try {
+        return read(Default);
+    } catch (const EConvertError& e) {
+        messages.Show(e.what(), MessageKind::Error);
+        return Default;
+    }
+}
+
 } // namespace
+
+std::optional<std::string> TMain::SettingsFileError() const {
+    try {
+        TXMLIniFile ini(XmlIniFile, Services.Formats);
+        return std::nullopt;
+    } catch (const EXMLDocError& e) {
+        return std::string(e.what());
+    }
+}
 
 void TMain::FormCreate() {
     actTerminal.enabled = false;
@@ -40,29 +66,38 @@ void TMain::FormCreate() {
         l->SetCaption("");
     Alert = alNone;
     XmlIniFile = ChangeFileExt(Services.ExecutablePath, ".xml");
-    ReadPlacementAndAlerts();
-    ReadSettings();
-    TimeOffsetReader.ReadTimeOffset(ParentApp, ParentInifile, ObsPoint);
-    Init = true;
+    if (const auto error = SettingsFileError()) {
+        // Every later read would meet the same error, the start-up block's too: it is
+        // reported once, and the file is left alone until Options writes a new set-up.
+        App().Messages().Show(*error + "\r\n" + SettingsWayOut, MessageKind::Error);
+        SaveOnClose = false;
+        CenterOnScreen();
+    } else {
+        ReadPlacementAndAlerts();
+        ReadSettings();
+        TimeOffsetReader.ReadTimeOffset(ParentApp, ParentInifile, ObsPoint);
+        Init = true;
+    }
     FollowParentWindow();
 }
 
+int TMain::ReadIntegerOr(TXMLIniFile& ini, const char* key, int Default) {
+    return ReadOr(App().Messages(), Default, [&](int d) { return ini.ReadInteger(key, d); });
+}
+
+bool TMain::OnSomeScreen(int left, int top) const {
+    return Services.Windows.OnSomeScreen({left, top, left + Width(), top + Height()});
+}
+
 void TMain::ReadPlacementAndAlerts() {
-    // A hand-edited value that does not convert is reported; the defaults stand in for it
-    // and the window still comes up.
-    int left = 0, top = 0;
-    try {
-        TXMLIniFile ini(XmlIniFile, Services.Formats);
-        ini.OpenNode(SectionMain, true);
-        left = ini.ReadInteger(KeyLeft, 0);
-        top = ini.ReadInteger(KeyTop, 0);
-        ini.OpenNode(SectionAlert, true);
-        PreAOSTime = ini.ReadInteger(KeyPreAosTime, 3);
-        aryAlert = ParseBeepTable(ini.ReadString(KeyAlert, std::string(DefaultBeepText)));
-    } catch (const std::exception& e) {
-        App().Messages().Show(e.what(), MessageKind::Error);
-    }
-    if (left == 0 && top == 0)
+    TXMLIniFile ini(XmlIniFile, Services.Formats);
+    ini.OpenNode(SectionMain, true);
+    const int left = ReadIntegerOr(ini, KeyLeft, 0);
+    const int top = ReadIntegerOr(ini, KeyTop, 0);
+    ini.OpenNode(SectionAlert, true);
+    PreAOSTime = ReadIntegerOr(ini, KeyPreAosTime, 3);
+    aryAlert = ParseBeepTable(ini.ReadString(KeyAlert, std::string(DefaultBeepText)));
+    if ((left == 0 && top == 0) || !OnSomeScreen(left, top))
         CenterOnScreen();
     else
         SetBounds(left, top, Width(), Height());
@@ -76,15 +111,16 @@ void TMain::ReadSettings() {
     RegKey = ini.ReadString(KeyRegKey, "");
     ini.OpenNode(SectionOptionsGS232, true);
     // A timer without a positive interval would never tick (or tick without pause).
-    const int interval = ini.ReadInteger(KeyInterval, 2000);
+    const int interval = ReadIntegerOr(ini, KeyInterval, 2000);
     Timer1.SetInterval(interval > 0 ? interval : 2000);
-    Gs232->SetAzRotator(AzRotatorOf(ini.ReadInteger(KeyAzRotator, 0)));
-    Gs232->SetElRotator(ElRotatorOf(ini.ReadInteger(KeyElRotator, 0)));
-    Gs232->SetAzOffset(ini.ReadInteger(KeyAzOffset, 0));
-    Gs232->SetRotateSpeed(ini.ReadInteger(KeyRotateSpeed, 1));
-    Gs232->SetParkingAz(ini.ReadInteger(KeyParkingAz, 0));
-    Gs232->SetParkingEl(ini.ReadInteger(KeyParkingEl, 0));
-    Gs232->SetGoParking(ini.ReadBool(KeyGoParking, true));
+    Gs232->SetAzRotator(AzRotatorOf(ReadIntegerOr(ini, KeyAzRotator, 0)));
+    Gs232->SetElRotator(ElRotatorOf(ReadIntegerOr(ini, KeyElRotator, 0)));
+    Gs232->SetAzOffset(ReadIntegerOr(ini, KeyAzOffset, 0));
+    Gs232->SetRotateSpeed(ReadIntegerOr(ini, KeyRotateSpeed, 1));
+    Gs232->SetParkingAz(ReadIntegerOr(ini, KeyParkingAz, 0));
+    Gs232->SetParkingEl(ReadIntegerOr(ini, KeyParkingEl, 0));
+    Gs232->SetGoParking(
+        ReadOr(App().Messages(), true, [&](bool d) { return ini.ReadBool(KeyGoParking, d); }));
 }
 
 void TMain::FormActivate() {
@@ -96,13 +132,11 @@ void TMain::FormActivate() {
         SkipActivation = false;
         return;
     }
-    const TScopedFlag running(InStartup);
-    try {
-        StartupBlock();
-    } catch (...) {
-        SkipActivation = true;
-        throw;
-    }
+    const TemporaryChange running(InStartup, true);
+    bool ended = false;
+    const ScopeExit skipIfFailed([&] { SkipActivation = !ended; });
+    StartupBlock();
+    ended = true;
 }
 
 void TMain::StartupBlock() {
@@ -150,20 +184,29 @@ void TMain::HaltTracking() {
 }
 
 void TMain::actOptionsExecute() {
+    if (Closing)
+        return;
     HaltTracking();
     if (!ShowOptions())
         return;
     Gs232->Close(false);
+    SaveOnClose = true;
     Init = true;
     StartLink();
 }
 
 void TMain::actGotoParkingExecute() {
+    if (Closing)
+        return;
+    // Tracking would send the antenna back to the satellite at the next tick.
+    if (AutoTracking)
+        SetAutoTracking(false);
     Gs232->GotoParking();
 }
 
 void TMain::actAboutBoxExecute() {
-    Services.Dialogs.ShowAboutBox(*this);
+    if (!Closing)
+        Services.Dialogs.ShowAboutBox(*this);
 }
 
 void TMain::actExitExecute() {
@@ -171,11 +214,19 @@ void TMain::actExitExecute() {
 }
 
 void TMain::actDebugExecute() {
+    if (Closing)
+        return;
     Timer1.SetEnabled(false);
     Timer1.SetEnabled(true);
 }
 
+void TMain::FormCloseQuery(bool& CanClose) {
+    // The parking wait keeps the message loop running: a second Exit must not park again.
+    CanClose = !Closing;
+}
+
 void TMain::FormClose() {
+    Closing = true;
     HaltTracking();
     if (SaveOnClose)
         SaveSettings();
@@ -186,10 +237,14 @@ void TMain::FormClose() {
 void TMain::SaveSettings() {
     try {
         TXMLIniFile ini(XmlIniFile, Services.Formats);
-        ini.OpenNode(SectionMain, true);
-        ini.WriteInteger(KeyLeft, Left());
-        ini.WriteInteger(KeyTop, Top());
-        ini.UpdateFile();
+        // A window off every screen (under a minimised CALSAT32, say) keeps the place
+        // stored before, so the next start does not open out of sight.
+        if (OnSomeScreen(Left(), Top())) {
+            ini.OpenNode(SectionMain, true);
+            ini.WriteInteger(KeyLeft, Left());
+            ini.WriteInteger(KeyTop, Top());
+            ini.UpdateFile();
+        }
         ini.OpenNode(SectionAlert, true);
         ini.WriteInteger(KeyPreAosTime, PreAOSTime);
         ini.WriteString(KeyAlert, FormatBeepTable(aryAlert));

@@ -20,9 +20,12 @@
 #include "ui/Timer.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace zt {
+
+class TXMLIniFile;
 
 class TMain : public Form {
 public:
@@ -121,9 +124,16 @@ private:
     void Layout();
     static void ShowLamp(Picture& lamp, bool red);
     void StartupBlock();
+    // The parse error of a settings file that exists but cannot be read.
+    std::optional<std::string> SettingsFileError() const;
     void ReadPlacementAndAlerts();
+    int ReadIntegerOr(TXMLIniFile& ini, const char* key, int Default);
+    bool OnSomeScreen(int left, int top) const;
+    void FormCloseQuery(bool& CanClose);
     void SaveSettings();
-    void StartNewPass(TDateTime Now);
+    // More than a minute after the current pass's LOS.
+    bool PassOver(TDateTime Now) const;
+    void StartNewPass(TDateTime Now, int revolution);
     void SoundAlerts(TDateTime Now);
     void ShowPosition();
     void ReleaseAtLimit();
@@ -140,8 +150,11 @@ private:
     // failed and the activation its error box returns is to be let pass.
     bool InStartup = false;
     bool SkipActivation = false;
-    // Cleared when the program ends at the first start without settings.
+    // Cleared when the program ends at the first start without settings, or when the
+    // settings file could not be read at the start (it is left as it was).
     bool SaveOnClose = true;
+    // Exit has begun: nothing but the shutdown may reach the rotator any more.
+    bool Closing = false;
 };
 
 } // namespace zt

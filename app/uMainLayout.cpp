@@ -27,9 +27,8 @@ void PlaceRightLabel(Label& label, int rightEdge, int top, const Font& font,
     label.SetCaption(caption);
 }
 
-void PlaceDirectionButton(SpeedButton& button, int left, int tag, Glyph glyph) {
+void PlaceDirectionButton(SpeedButton& button, int left, Glyph glyph) {
     button.SetBounds(left, 3, 33, 33);
-    button.SetTag(tag);
     button.SetGlyph(glyph);
     button.SetGroupIndex(1);
     button.SetAllowAllUp(true);
@@ -50,6 +49,7 @@ TMain::TMain(Application& app, const TMainServices& services)
     Layout();
     OnCreate = [this] { FormCreate(); };
     OnActivate = [this] { FormActivate(); };
+    OnCloseQuery = [this](bool& CanClose) { FormCloseQuery(CanClose); };
     OnClose = [this] { FormClose(); };
     OnKeyDown = [this](Key& key, ShiftState shift) { FormKeyDown(key, shift); };
     Timer1.OnTimer = [this] { Timer1Timer(); };
@@ -101,10 +101,10 @@ void TMain::Layout() {
 
     Panel2.SetBounds(312, 23, 161, 38);
     Panel2.SetBevels(Bevel::None, Bevel::None);
-    PlaceDirectionButton(bbLeft, 7, 0, Glyph::ArrowLeft);
-    PlaceDirectionButton(bbRight, 46, 1, Glyph::ArrowRight);
-    PlaceDirectionButton(bbDown, 85, 2, Glyph::ArrowDown);
-    PlaceDirectionButton(bbUp, 124, 3, Glyph::ArrowUp);
+    PlaceDirectionButton(bbLeft, 7, Glyph::ArrowLeft);
+    PlaceDirectionButton(bbRight, 46, Glyph::ArrowRight);
+    PlaceDirectionButton(bbDown, 85, Glyph::ArrowDown);
+    PlaceDirectionButton(bbUp, 124, Glyph::ArrowUp);
 
     btnTracking.SetBounds(503, 23, 113, 38);
     btnTracking.SetFont(MakeFont(15, clPurple));

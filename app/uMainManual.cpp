@@ -4,9 +4,33 @@
 namespace zt {
 namespace {
 
-// Indexed by the button's tag: left, right, down, up.
-constexpr const char* MoveCommands[] = {"L", "R", "D", "U"};
-constexpr const char* StopCommands[] = {"A", "A", "E", "E"};
+// One row per direction button: what it sends while held and on release, and where the
+// rotator's travel ends for it.
+struct TDirectionButton {
+    SpeedButton TMain::*Button;
+    const char* MoveCommand;
+    const char* StopCommand;
+    bool (*AtLimit)(const TGS232& gs232);
+};
+
+constexpr TDirectionButton DirectionButtons[] = {
+    {&TMain::bbLeft, "L", "A", [](const TGS232& g) { return g.RotatorAz() <= 0; }},
+    {&TMain::bbRight, "R", "A",
+     [](const TGS232& g) { return g.RotatorAz() >= (g.AzRotator() == az450 ? 450 : 360); }},
+    {&TMain::bbDown, "D", "E", [](const TGS232& g) { return g.RotatorEl() <= 0; }},
+    {&TMain::bbUp, "U", "E",
+     [](const TGS232& g) {
+         return (g.ElRotator() == el180 && g.RotatorEl() >= 180) ||
+                (g.ElRotator() == el90 && g.RotatorEl() >= 90);
+     }},
+};
+
+const TDirectionButton& RowOf(TMain& main, const SpeedButton& button) {
+    for (const auto& row : DirectionButtons)
+        if (&(main.*row.Button) == &button)
+            return row;
+    return DirectionButtons[0];
+}
 
 } // namespace
 
@@ -18,50 +42,30 @@ void TMain::SetDirectionButtonsEnabled(bool leftRight, bool upDown) {
 }
 
 void TMain::bbGroupeDownClick(SpeedButton& Sender) {
-    const int tag = Sender.Tag();
-    std::string command;
+    if (Closing)
+        return;
+    const TDirectionButton& row = RowOf(*this, Sender);
     if (Sender.Down()) {
         ControlMode = ctManual;
-        SetDirectionButtonsEnabled(false, false);
-        Sender.SetEnabled(true);
-        command = MoveCommands[tag];
+        // The held one is never disabled, not even for a moment: that would cancel a
+        // press of it in progress, and the click releasing it would be lost.
+        for (const auto& other : DirectionButtons)
+            (this->*other.Button).SetEnabled(&(this->*other.Button) == &Sender);
     } else {
         ControlMode = ctNone;
         SetDirectionButtonsEnabled(true, true);
-        command = StopCommands[tag];
     }
     ClickedButton = &Sender;
-    Gs232->DoCmd(command);
+    Gs232->DoCmd(Sender.Down() ? row.MoveCommand : row.StopCommand);
 }
 
 void TMain::ReleaseAtLimit() {
-    if (!ClickedButton)
+    // Only the limit acts: re-running the handler on every tick would touch the held
+    // button while the user may be clicking it.
+    if (!ClickedButton || !ClickedButton->Down() || !RowOf(*this, *ClickedButton).AtLimit(*Gs232))
         return;
-    SpeedButton& button = *ClickedButton;
-    const int az = Gs232->RotatorAz();
-    const int el = Gs232->RotatorEl();
-    bool atLimit = false;
-    switch (button.Tag()) {
-    case 0:
-        // The left button's command is not repeated: only its limit sends anything.
-        if (az > 0)
-            return;
-        atLimit = true;
-        break;
-    case 1:
-        atLimit = az >= (Gs232->AzRotator() == az450 ? 450 : 360);
-        break;
-    case 2:
-        atLimit = el <= 0;
-        break;
-    case 3:
-        atLimit =
-            (Gs232->ElRotator() == el180 && el >= 180) || (Gs232->ElRotator() == el90 && el >= 90);
-        break;
-    }
-    if (atLimit)
-        button.SetDown(false);
-    bbGroupeDownClick(button);
+    ClickedButton->SetDown(false);
+    bbGroupeDownClick(*ClickedButton);
 }
 
 void TMain::FormKeyDown(Key& key, ShiftState shift) {

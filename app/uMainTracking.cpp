@@ -2,10 +2,11 @@
 #include "app/uMain.h"
 
 #include "app/MainTexts.h"
-#include "app/ScopedFlag.h"
+#include "platform/ScopeGuard.h"
 #include "ui/Application.h"
 
 #include <exception>
+#include <tuple>
 
 namespace zt {
 namespace {
@@ -15,9 +16,9 @@ constexpr double OneMinute = 1.0 / 1440;
 } // namespace
 
 void TMain::Timer1Timer() {
-    if (InTick)
+    if (InTick || Closing)
         return;
-    const TScopedFlag running(InTick);
+    const TemporaryChange running(InTick, true);
     // Reported here rather than by the dispatcher, so the tick still counts as running
     // while its error box is open.
     try {
@@ -34,11 +35,10 @@ void TMain::TrackingCycle() {
     lblYMD.SetCaption(
         ClockText(Now + ObsPoint.TimeOffset, ObsPoint.LocalTimeStr, Services.Formats));
     Sat = LiveState.ReadSat();
-    EpochRev = ParentApp == "CALSAT32" ? LiveState.ReadEpochRev() : 0;
-    if (VisibleTime.LosDateTime + OneMinute < Now)
-        EpochRev = 0;
+    const int revolution = ParentApp == "CALSAT32" ? LiveState.ReadEpochRev() : 0;
+    EpochRev = PassOver(Now) ? 0 : revolution;
     if (Sat != PSat || (!AutoTracking && EpochRev != PEpochRev))
-        StartNewPass(Now);
+        StartNewPass(Now, revolution);
     lblSatellite.SetCaption(Sat);
     SatelliteAz = LiveState.ReadSatelliteAz();
     SatelliteEl = LiveState.ReadSatelliteEl();
@@ -56,13 +56,29 @@ void TMain::TrackingCycle() {
     }
 }
 
-void TMain::StartNewPass(TDateTime Now) {
+bool TMain::PassOver(TDateTime Now) const {
+    return VisibleTime.LosDateTime + OneMinute < Now;
+}
+
+void TMain::StartNewPass(TDateTime Now, int revolution) {
+    if (AutoTracking)
+        SetAutoTracking(false);
+    // Taken as seen before the table is read, so a pass that does not parse is not read
+    // again on every tick.
+    const auto seen = std::tuple(Alert, PSat, PEpochRev);
     Alert = alNone;
     PSat = Sat;
     PEpochRev = EpochRev;
-    if (AutoTracking)
-        SetAutoTracking(false);
-    VisibleTimeReader.ReadVisibleTime(Now, ObsPoint.TimeOffset, VisibleTime, VisibleTimeString);
+    if (!VisibleTimeReader.ReadVisibleTime(Now, ObsPoint.TimeOffset, VisibleTime,
+                                           VisibleTimeString)) {
+        // CALSAT32 too busy to show its table: the next tick captures the new pass.
+        std::tie(Alert, PSat, PEpochRev) = seen;
+        return;
+    }
+    // Judged again with the pass just read: the first cycle after the start has no pass
+    // yet, and would otherwise start the same pass (and its pre-AOS beep) once more.
+    EpochRev = PassOver(Now) ? 0 : revolution;
+    PEpochRev = EpochRev;
     lblAOSAz.SetCaption(PassText(VisibleTime, ObsPoint.TimeOffset, Services.Formats));
     Gs232->JudgeRotatorMode(Gs232->AzOffset(), VisibleTime.AosAz, VisibleTime.MaxAz,
                             VisibleTime.LosAz);
@@ -114,7 +130,8 @@ void TMain::SetAutoTracking(bool Value) {
 }
 
 void TMain::btnTrackingClick() {
-    SetAutoTracking(!AutoTracking);
+    if (!Closing)
+        SetAutoTracking(!AutoTracking);
 }
 
 } // namespace zt

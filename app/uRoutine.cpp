@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 namespace zt {
 
@@ -40,7 +41,10 @@ bool EnumTextBoxProc(WindowHandle hwnd, TTextBoxSearch& context) {
     if (context.Windows.ClassName(hwnd) != PassTableClass ||
         context.Windows.ControlId(hwnd) != PassTableId)
         return true;
-    context.Text = context.Windows.Text(hwnd, PassTableMaxChars);
+    if (auto text = context.Windows.AnsweredText(hwnd, PassTableMaxChars))
+        context.Text = std::move(*text);
+    else
+        context.Unanswered = true;
     context.Found = true;
     return false;
 }

@@ -40,9 +40,11 @@ inline constexpr int PassTableMaxChars = 1024;
 // Context of the search for the pass table among a window's descendants.
 struct TTextBoxSearch {
     IWindows& Windows;
-    // Receives the text of the pass table when it is found.
+    // Receives the text of the pass table when it is found and answers.
     std::string& Text;
     bool Found = false;
+    // The text box did not answer in time (CALSAT32 busy); Text is left as it was.
+    bool Unanswered = false;
 };
 
 // Child-window enumeration callback: at the pass-table text box, takes its text and returns

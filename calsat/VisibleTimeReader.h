@@ -16,7 +16,9 @@ public:
     // Without CALSAT32's window nothing changes; without its text box the last captured
     // VisibleTimeString is used again. timeOffset: days, local time = UTC + timeOffset.
     // Throws EConvertError when the chosen pass does not parse.
-    void ReadVisibleTime(TDateTime Now, double timeOffset, TVisibleTime& VisibleTime,
+    // False, with both left as they were, when the text box did not answer in time: its
+    // text is then not known, which is not the same as an empty table.
+    bool ReadVisibleTime(TDateTime Now, double timeOffset, TVisibleTime& VisibleTime,
                          std::string& VisibleTimeString);
 
 private:

@@ -32,6 +32,11 @@ public:
     virtual int ControlId(WindowHandle window) = 0;
     // The window's text, cut at maxChars characters; empty when it does not answer.
     virtual std::string Text(WindowHandle window, int maxChars) = 0;
+    // As Text, but nullopt when the window did not answer within the time limit (its
+    // program busy or hung), so that an empty text can be told from no answer.
+    virtual std::optional<std::string> AnsweredText(WindowHandle window, int maxChars) = 0;
+    // Whether some part of rect lies on one of the screens.
+    virtual bool OnSomeScreen(const WindowRect& rect) = 0;
     virtual std::optional<WindowRect> ScreenRect(WindowHandle window) = 0;
     virtual WindowHandle Foreground() = 0;
     virtual bool SetForeground(WindowHandle window) = 0;

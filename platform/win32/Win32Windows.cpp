@@ -44,14 +44,18 @@ int Win32Windows::ControlId(WindowHandle window) {
 }
 
 std::string Win32Windows::Text(WindowHandle window, int maxChars) {
+    return AnsweredText(window, maxChars).value_or(std::string());
+}
+
+std::optional<std::string> Win32Windows::AnsweredText(WindowHandle window, int maxChars) {
     if (maxChars <= 0)
-        return {};
+        return std::string();
     std::vector<wchar_t> buffer(static_cast<size_t>(maxChars) + 1, L'\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(ToHwnd(window), WM_GETTEXT, buffer.size(),
                              reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
                              TextTimeoutMs, &copied))
-        return {};
+        return std::nullopt;
     const size_t n = copied < buffer.size() ? static_cast<size_t>(copied) : buffer.size() - 1;
     return ToUtf8(std::wstring_view(buffer.data(), n));
 }
@@ -61,6 +65,11 @@ std::optional<WindowRect> Win32Windows::ScreenRect(WindowHandle window) {
     if (!GetWindowRect(ToHwnd(window), &r))
         return std::nullopt;
     return WindowRect{r.left, r.top, r.right, r.bottom};
+}
+
+bool Win32Windows::OnSomeScreen(const WindowRect& rect) {
+    const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
 WindowHandle Win32Windows::Foreground() {

@@ -214,6 +214,123 @@ TEST(MainLifecycle, OptionsCommand) {
     EXPECT_TRUE(rig.main->Init) << "the next activation runs the start-up block again";
 }
 
+TEST(MainLifecycle, EachHandEditedKeyFallsBackOnItsOwn) {
+    MainRig rig;
+    rig.windows.Remove(rig.calsat);
+    rig.Store(SectionMain, {{KeyLeft, "left"}, {KeyTop, "44"}});
+    rig.Store(SectionAlert, {{KeyPreAosTime, "soon"}, {KeyAlert, "800,900,700,400,600,300"}});
+    rig.Start({{KeyRotateSpeed, "fast"}, {KeyParkingAz, "90"}});
+    EXPECT_EQ(rig.messages.shown.size(), 3u) << "each bad key reported";
+    EXPECT_EQ(rig.main->Top(), 44);
+    EXPECT_EQ(rig.main->PreAOSTime, 3);
+    EXPECT_EQ(rig.main->Gs232->ParkingAz(), 90) << "the keys after a bad one are read";
+    rig.main->Close();
+    EXPECT_EQ(rig.Stored(SectionAlert, KeyAlert), "800,900,700,400,600,300")
+        << "the user's beep table is not replaced by the defaults";
+}
+
+TEST(MainLifecycle, CorruptSettingsAreReportedOnceWithTheWayOutAndLeftAlone) {
+    MainRig rig;
+    std::filesystem::create_directories(rig.dir);
+    const std::string broken = "<?xml version=\"1.0\"?>\n<Zenitrack><Options></Opt";
+    std::ofstream(rig.settings) << broken;
+    rig.Create();
+    rig.main->Show();
+    rig.main->Activate();
+    rig.main->Deactivate();
+    rig.main->Activate();
+    ASSERT_EQ(rig.messages.texts().size(), 1u);
+    const std::string text = rig.messages.texts()[0];
+    EXPECT_NE(text.find("行"), std::string::npos) << "the parser's message: " << text;
+    EXPECT_NE(text.find("Options(Ctrl+Z)"), std::string::npos) << text;
+    EXPECT_NE(text.find("Exit(Ctrl+X)"), std::string::npos) << text;
+    EXPECT_EQ(rig.dialogs.optionsShown, 0);
+
+    // Options writes a new set-up, and the link starts.
+    rig.dialogs.optionsAnswers = {true};
+    rig.dialogs.onOptionsOk = [&](const std::string&) {
+        std::filesystem::remove(rig.settings);
+        rig.StoreOptions();
+    };
+    rig.main->KeyDown('Z', ssCtrl);
+    EXPECT_TRUE(rig.main->Timer1.Enabled());
+    EXPECT_EQ(rig.messages.texts().size(), 1u);
+
+    MainRig left;
+    std::filesystem::create_directories(left.dir);
+    std::ofstream(left.settings) << broken;
+    left.Create();
+    left.main->Show();
+    left.main->KeyDown('X', ssCtrl);
+    EXPECT_FALSE(left.main->Visible()) << "Exit ends it";
+    EXPECT_EQ(left.messages.texts().size(), 1u);
+    std::ifstream in(left.settings);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), broken);
+}
+
+TEST(MainLifecycle, APositionOffEveryScreenIsNeitherUsedNorStored) {
+    MainRig rig;
+    rig.windows.Remove(rig.calsat);
+    rig.Store(SectionMain, {{KeyLeft, "-32000"}, {KeyTop, "-32000"}});
+    rig.Create();
+    EXPECT_EQ(rig.main->Left(), (1280 - rig.main->Width()) / 2) << "opens centred";
+    EXPECT_EQ(rig.main->Top(), (1024 - 90) / 2);
+
+    MainRig minimised;
+    minimised.Store(SectionMain, {{KeyLeft, "33"}, {KeyTop, "44"}});
+    minimised.Start();
+    // CALSAT32 minimised: its window lies far off, and the strip follows it there.
+    minimised.windows.windows[minimised.calsat].rect = {-32000, -32000, -31840, -31973};
+    minimised.Tick();
+    ASSERT_LT(minimised.main->Left(), -30000);
+    minimised.main->Close();
+    EXPECT_EQ(minimised.Stored(SectionMain, KeyLeft), "33");
+    EXPECT_EQ(minimised.Stored(SectionMain, KeyTop), "44");
+    EXPECT_EQ(minimised.Stored(SectionAlert, KeyAlert), "1000,2000,750,500,500,500");
+}
+
+TEST(MainLifecycle, GoToParkingWhileTrackingTurnsTrackingOffFirst) {
+    MainRig rig;
+    rig.Start({{KeyParkingAz, "90"}, {KeyParkingEl, "5"}});
+    rig.main->SetAutoTracking(true);
+    rig.trace.clear();
+    rig.main->KeyDown('P', ssCtrl);
+    EXPECT_FALSE(rig.main->AutoTracking);
+    rig.SetDirection("210", "20");
+    rig.TickAt(10, 5);
+    EXPECT_EQ(rig.Commands(), (Trace{"S", "W090 005"})) << "and the next tick leaves it parked";
+}
+
+TEST(MainLifecycle, NothingButTheShutdownActsDuringTheParkingWait) {
+    MainRig rig;
+    rig.Start({{KeyParkingAz, "90"}, {KeyParkingEl, "5"}});
+    rig.main->Show();
+    rig.SetDirection("210", "20");
+    rig.registry.SetString(MainRig::Key, "MJD", MjdAt(10, 5));
+    bool acted = false;
+    rig.ui.onPump = [&](int ms) {
+        rig.now += std::chrono::milliseconds(ms);
+        if (acted)
+            return;
+        acted = true;
+        TMain& m = *rig.main;
+        m.btnTracking.Click();
+        m.KeyDown('T', ssCtrl);
+        rig.Tick();
+        m.bbLeft.Click();
+        m.KeyDown('R', ssCtrl);
+        for (Key k : {'P', 'Z', 'A', 'D', 'X'})
+            m.KeyDown(k, ssCtrl);
+        m.Close();
+    };
+    rig.main->Close();
+    EXPECT_TRUE(acted);
+    EXPECT_EQ(rig.trace, (Trace{"S", "W090 005", ""})) << "parking is the last command";
+    EXPECT_TRUE(rig.messages.texts().empty());
+    EXPECT_EQ(rig.dialogs.aboutShown, 0);
+    EXPECT_FALSE(rig.main->Visible());
+}
+
 TEST(MainLifecycle, CommandsAndTheirShortcuts) {
     MainRig rig;
     rig.Start({{KeyParkingAz, "90"}, {KeyParkingEl, "5"}});

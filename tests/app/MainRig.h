@@ -105,7 +105,8 @@ struct DesktopWindows : FakeWindows {
     std::vector<WindowHandle> raised;
 };
 
-// Gives the main form a window on the fake desktop, for the foreground pairing.
+// Gives the main form a window on the fake desktop, for the foreground pairing; each control
+// a mirror that reports what it is told to show (onSync).
 struct DesktopHost : FakeUiHost {
     explicit DesktopHost(FakeWindows& windows) : windows(windows) {}
     struct Peer : IPeer {
@@ -114,11 +115,24 @@ struct DesktopHost : FakeUiHost {
         WindowHandle Handle() const override { return handle; }
         WindowHandle handle;
     };
+    struct ControlPeer : IPeer {
+        ControlPeer(DesktopHost& host, Control& control) : host(host), control(control) {}
+        void Sync() override {
+            if (host.onSync)
+                host.onSync(control);
+        }
+        DesktopHost& host;
+        Control& control;
+    };
     std::unique_ptr<IPeer> CreatePeer(Form&) override {
         return std::make_unique<Peer>(windows.AddTopLevel("Zenitrack on CALSAT32"));
     }
+    std::unique_ptr<IPeer> CreatePeer(Control& control) override {
+        return std::make_unique<ControlPeer>(*this, control);
+    }
     using FakeUiHost::CreatePeer;
     FakeWindows& windows;
+    std::function<void(Control&)> onSync;
 };
 
 // 2021-12-02 at the given UTC time, as CALSAT32 publishes it.

@@ -113,6 +113,47 @@ TEST_F(TrackingCycle, EachAlertSoundsOnceAndOnlyOnAChange) {
     EXPECT_EQ(rig.Tones(), (std::vector<FakeTone::Tone>{{1000, 2000}, {750, 500}, {500, 500}}));
 }
 
+TEST(TrackingCycleStart, InsideThePreAosWindowThePreAosBeepSoundsOnce) {
+    MainRig rig;
+    rig.Start();
+    for (int second : {0, 2, 4})
+        rig.TickAt(9, 58, second);
+    EXPECT_EQ(rig.Tones(), (std::vector<FakeTone::Tone>{{1000, 2000}}));
+    EXPECT_EQ(rig.windows.textRequests, 1) << "the pass is taken up once";
+}
+
+// CALSAT32 too busy to answer right at a satellite change: nothing of the new pass is known
+// yet, so the old one stays shown until the table answers, and then the new one is taken up.
+TEST_F(TrackingCycle, ABusyPassTableAtASatelliteChangeIsReadAgainAtTheNextTick) {
+    TMain& m = *rig.main;
+    const std::string oldPass = m.lblAOSAz.Caption();
+    // Crosses north: AOS 19:20 at 300, MAX at 10, LOS 19:30 at 60.
+    rig.windows.windows[rig.passTable].text =
+        "2021/12/02 19:20:00 300 0 19:25:00 60 10 19:30:00 60 0 0\r\n";
+    rig.windows.busy.insert(rig.passTable);
+    rig.registry.SetString(MainRig::Key, "Satellite", "AO-91");
+    m.SetAutoTracking(true);
+    rig.trace.clear();
+    rig.TickAt(10, 17, 10);
+    EXPECT_EQ(m.lblAOSAz.Caption(), oldPass);
+    EXPECT_EQ(m.lblRotateModeName.Caption(), "Mode : Normal");
+    EXPECT_FALSE(m.AutoTracking) << "the satellite change still ends tracking";
+    EXPECT_EQ(rig.Commands(), Trace{"S"});
+
+    rig.TickAt(10, 17, 12);
+    EXPECT_EQ(m.lblAOSAz.Caption(), oldPass) << "still busy";
+    rig.windows.busy.clear();
+    rig.TickAt(10, 17, 14);
+    EXPECT_EQ(m.lblAOSAz.Caption(),
+              "(AOS) 19:20 Az=300    (MAX) 19:25 El=60 Az= 10    (LOS) 19:30 Az= 60");
+    EXPECT_EQ(m.lblRotateModeName.Caption(), "Mode : Overlap");
+    EXPECT_EQ(m.lblSatellite.Caption(), "AO-91");
+    EXPECT_EQ(rig.Tones(), (std::vector<FakeTone::Tone>{{1000, 2000}}))
+        << "the new pass's pre-AOS beep, once the pass is known";
+    rig.TickAt(10, 17, 16);
+    EXPECT_EQ(rig.windows.textRequests, 4) << "one read per tick until it answered, then none";
+}
+
 TEST_F(TrackingCycle, PaddedTableSoundsZeroTones) {
     MainRig padded;
     padded.Store(SectionAlert, {{KeyAlert, "800,1000"}});

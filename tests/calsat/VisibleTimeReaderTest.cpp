@@ -60,5 +60,20 @@ TEST_F(VisibleTimeReaderTest, WithoutWindowNothingChangesAndWithoutTextBoxTheLas
     EXPECT_EQ(vt.LosDateTime, now);
 }
 
+TEST_F(VisibleTimeReaderTest, ABusyTextBoxLeavesTableAndPassAsTheyWere) {
+    const WindowHandle main = windows.AddTopLevel("CALSAT32(SGP)");
+    const WindowHandle box = windows.AddChild(main, "ThunderRT6TextBox", 84, Row);
+    windows.busy.insert(box);
+    const TVisibleTime before = vt;
+    EXPECT_FALSE(reader.ReadVisibleTime(now, 0.375, vt, text));
+    EXPECT_EQ(text, "previous");
+    EXPECT_EQ(vt.AosDateTime, before.AosDateTime);
+    EXPECT_EQ(vt.LosAz, before.LosAz);
+
+    windows.busy.clear();
+    EXPECT_TRUE(reader.ReadVisibleTime(now, 0.375, vt, text));
+    EXPECT_EQ(vt.LosAz, 340);
+}
+
 } // namespace
 } // namespace zt

@@ -4,6 +4,7 @@
 #include "tests/fakes/CaseInsensitive.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,8 +46,19 @@ public:
     }
     int ControlId(WindowHandle window) override { return Find(window).id; }
     std::string Text(WindowHandle window, int maxChars) override {
+        return AnsweredText(window, maxChars).value_or(std::string());
+    }
+    std::optional<std::string> AnsweredText(WindowHandle window, int maxChars) override {
         ++textRequests;
+        if (busy.count(window))
+            return std::nullopt;
         return Find(window).text.substr(0, static_cast<size_t>(maxChars));
+    }
+    bool OnSomeScreen(const WindowRect& r) override {
+        for (const WindowRect& s : screens)
+            if (r.Left < s.Right && s.Left < r.Right && r.Top < s.Bottom && s.Top < r.Bottom)
+                return true;
+        return false;
     }
     std::optional<WindowRect> ScreenRect(WindowHandle window) override {
         if (!windows.count(window))
@@ -64,6 +76,9 @@ public:
     std::map<WindowHandle, Window> windows;
     WindowHandle foreground = 0;
     int textRequests = 0;
+    // Windows whose program does not answer in time: their text reads as no answer.
+    std::set<WindowHandle> busy;
+    std::vector<WindowRect> screens{{0, 0, 1280, 1024}};
 
 private:
     WindowHandle Add(Window w) {
