@@ -1,5 +1,7 @@
 #include "ui/Dispatcher.h"
 
+#include "platform/ScopeGuard.h"
+
 #include <exception>
 #include <string>
 
@@ -9,17 +11,13 @@ void Dispatcher::Run(const std::function<void()>& handler) {
     if (!handler)
         return;
     if (depth_ > 0) {
-        ++depth_;
-        struct Leave {
-            int& depth;
-            ~Leave() { --depth; }
-        } leave{depth_};
+        TemporaryChange nested(depth_, depth_ + 1);
         handler();
         return;
     }
     std::string error;
-    depth_ = 1;
     try {
+        TemporaryChange outermost(depth_, 1);
         handler();
     } catch (const std::exception& e) {
         error = e.what();
@@ -28,7 +26,6 @@ void Dispatcher::Run(const std::function<void()>& handler) {
     } catch (...) {
         error = "Unknown error";
     }
-    depth_ = 0;
     // Shown at depth 0, so events handled while the box is open are fresh events.
     if (!error.empty())
         messages_.Show(error, MessageKind::Error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/IMessageBox.h"
+#include "platform/ScopeGuard.h"
 
 #include <functional>
 
@@ -17,14 +18,10 @@ public:
     // Inside the scope, handlers run as fresh events; the caller's nesting is restored after.
     class EventScope {
     public:
-        explicit EventScope(Dispatcher& d) : d_(d), saved_(d.depth_) { d_.depth_ = 0; }
-        ~EventScope() { d_.depth_ = saved_; }
-        EventScope(const EventScope&) = delete;
-        EventScope& operator=(const EventScope&) = delete;
+        explicit EventScope(Dispatcher& d) : fresh_(d.depth_, 0) {}
 
     private:
-        Dispatcher& d_;
-        int saved_;
+        TemporaryChange<int> fresh_;
     };
 
 private:

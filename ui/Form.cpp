@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include "platform/ScopeGuard.h"
 #include "ui/Action.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
@@ -70,18 +71,14 @@ ModalResult Form::ShowModal() {
     modal_ = true;
     Show();
     {
-        Dispatcher::EventScope scope(app_.EventDispatcher());
-        try {
-            app_.Host().RunModal(*this);
-        } catch (...) {
+        auto leave = ScopeExit([this] {
             modal_ = false;
+            active_ = false;
             Hide();
-            throw;
-        }
+        });
+        Dispatcher::EventScope scope(app_.EventDispatcher());
+        app_.Host().RunModal(*this);
     }
-    modal_ = false;
-    active_ = false;
-    Hide();
     return modalResult_;
 }
 

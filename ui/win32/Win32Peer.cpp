@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Peer.h"
 
+#include "platform/ScopeGuard.h"
 #include "platform/win32/Utf16.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -34,12 +35,7 @@ Win32Peer::~Win32Peer() {
 }
 
 void Win32Peer::Sync() {
-    struct Guard {
-        bool& flag;
-        bool saved;
-        ~Guard() { flag = saved; }
-    } guard{syncing_, syncing_};
-    syncing_ = true;
+    TemporaryChange syncing(syncing_, true);
     if (!hwnd_) {
         if (!ReadyToCreate())
             return;
