@@ -371,9 +371,23 @@ class Stage:
                 return True
         return False
 
-    def click(self, caption, control_id):
+    def controls(self, caption):
+        """A window's descendants, in order: dicts of class, id, kind (a button's), visible,
+        rect (screen) and text."""
+        code, out = self.drive("controls", caption)
+        found = []
+        for line in out.splitlines():
+            f = line.split("\t", 8)
+            if len(f) == 9:
+                found.append({"class": f[0], "id": int(f[1]), "kind": f[2], "visible": f[3] == "1",
+                              "rect": tuple(int(v) for v in f[4:8]), "text": f[8]})
+        return found
+
+    def click_control(self, caption, control):
+        """A real click in the middle of a control found by controls()."""
+        l, t, r, b = control["rect"]
         with Stage.keyboard:
-            return self.drive("click", caption, str(control_id))[0] == 0
+            return self.drive("clickat", caption, str((l + r) // 2), str((t + b) // 2))[0] == 0
 
     def rect(self, caption):
         code, out = self.drive("rect", caption)

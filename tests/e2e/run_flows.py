@@ -18,7 +18,6 @@ from e2e_cases import SCENARIOS, arguments, check, run_all, say
 from zt_stage import CALSAT, MAIN, degree_texts, pass_line, poll, settings_xml
 
 NORTH = os.path.join(SCENARIOS, "pass-north.scn")
-LEFT, RIGHT, DOWN, UP = 117, 118, 119, 120  # the direction buttons' control ids
 SETTINGS = "zenitrack.xml"
 
 
@@ -95,6 +94,16 @@ class Run:
                 return True
         return False
 
+    def options_ok(self):
+        """Options (Ctrl+Z, between the boxes that may be coming) and its OK, with the COM
+        port listed as a driver lists it."""
+        self.st.list_serial_port()
+        if check(self.case, self.between_boxes("ctrl+Z", lambda: self.st.wait("Options", 500)),
+                 "Ctrl+Z opens Options"):
+            self.st.keys("Options", "enter")
+            self.watch(3)
+            check(self.case, self.st.gone("Options", 10000), "Options closes with OK")
+
     def exit_once(self, seconds=30):
         """One Ctrl+X, as a user who expects it to work: answers what it shows and returns
         how many boxes that took."""
@@ -140,6 +149,17 @@ def tracking_on(run):
                  "tracking on")
 
 
+def direction_buttons(st):
+    """The four arrow buttons by what they are: the strip's visible owner-drawn buttons
+    without a caption (a glyph each), left to right: left, right, down, up."""
+    arrows = sorted((c for c in st.controls(MAIN) if c["class"].lower() == "button" and
+                     c["kind"] == "owner-drawn" and c["visible"] and not c["text"]),
+                    key=lambda c: (c["rect"][1], c["rect"][0]))
+    if len(arrows) != 4:
+        raise RuntimeError("expected four arrow buttons on the strip, found %s" % arrows)
+    return dict(zip(("left", "right", "down", "up"), arrows))
+
+
 def controls(args, case, st):
     """Start-up, tracking on and off, the right and up buttons to their limits, the down and
     left ones back, Go to Parking, and parking at exit."""
@@ -158,20 +178,22 @@ def controls(args, case, st):
     check(case, "S" in run.commands(mark), "tracking off stops the rotator: %s"
           % run.commands(mark))
 
+    buttons = direction_buttons(st)
+
     def to_limit(button, move, stop, axis, limit):
         mark = len(st.commands())
-        st.click(MAIN, button)
-        check(case, poll(lambda: move in run.commands(mark), 5), "button %d sends %s"
+        st.click_control(MAIN, buttons[button])
+        check(case, poll(lambda: move in run.commands(mark), 5), "the %s button sends %s"
               % (button, move))
         done = poll(lambda: stop in run.commands(mark), 60)
         state = st.commands()[-1]
         check(case, done and abs(state[axis] - limit) < 1,
               "at the limit %s=%g it sends %s: %s=%.1f" % (axis, limit, stop, axis, state[axis]))
 
-    to_limit(RIGHT, "R", "A", "az", 450)
-    to_limit(UP, "U", "E", "el", 180)
-    to_limit(DOWN, "D", "E", "el", 0)
-    to_limit(LEFT, "L", "A", "az", 0)
+    to_limit("right", "R", "A", "az", 450)
+    to_limit("up", "U", "E", "el", 180)
+    to_limit("down", "D", "E", "el", 0)
+    to_limit("left", "L", "A", "az", 0)
     mark = len(st.commands())
     st.keys(MAIN, "ctrl+P")
     check(case, poll(lambda: "W010 000" in run.commands(mark), 5),
@@ -225,12 +247,7 @@ def port_vanishes(args, case, st):
     check(case, run.running(), "still running with the port gone")
     st.start_rotator(time_scale=run.scale, log="gs232-back.jsonl")
     # The way back is the Options dialog: its OK reopens the port.
-    st.list_serial_port()
-    if check(case, run.between_boxes("ctrl+Z", lambda: st.wait("Options", 500)),
-             "Ctrl+Z opens Options"):
-        st.keys("Options", "enter")
-        run.watch(3)
-        check(case, st.gone("Options", 10000), "Options closes with OK")
+    run.options_ok()
     run.watch(3)
     tracking_on(run)
     check(case, poll(lambda: any(c.startswith("W") or c == "C2" for c in run.commands()), 15),
@@ -274,12 +291,7 @@ def adapter_replugged(args, case, st):
     run = Run(st, case, tty_fault=True)
     pulled_while_tracking(run)
     st.plug_adapter()
-    st.list_serial_port()
-    if check(case, run.between_boxes("ctrl+Z", lambda: st.wait("Options", 500)),
-             "Ctrl+Z opens Options"):
-        st.keys("Options", "enter")
-        run.watch(3)
-        check(case, st.gone("Options", 10000), "Options closes with OK")
+    run.options_ok()
     run.watch(2)
     mark = len(st.commands())
     tracking_again(run)

@@ -26,6 +26,10 @@ constexpr const char* Usage =
   front CAPTION          exit 0 when it is the foreground window
   windows                print each visible top-level window: class and caption
   click CAPTION ID       click the middle of its descendant with control id ID
+  controls CAPTION       print each descendant: class, id, kind, visible (1/0), screen
+                         rectangle (left top right bottom) and text, tab-separated; kind is
+                         a button's (push, default, check, radio, group, owner-drawn) or "-"
+  clickat CAPTION X Y    bring it to the front and click the screen point X Y
 )";
 
 HWND Find(const std::string& caption) {
@@ -65,6 +69,41 @@ BOOL CALLBACK PrintTopLevel(HWND w, LPARAM) {
     return TRUE;
 }
 
+const char* ButtonKind(HWND w) {
+    switch (GetWindowLongPtrW(w, GWL_STYLE) & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+        return "push";
+    case BS_DEFPUSHBUTTON:
+        return "default";
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return "check";
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return "radio";
+    case BS_GROUPBOX:
+        return "group";
+    case BS_OWNERDRAW:
+        return "owner-drawn";
+    default:
+        return "other";
+    }
+}
+
+BOOL CALLBACK PrintControl(HWND w, LPARAM) {
+    wchar_t cls[256] = {};
+    GetClassNameW(w, cls, 256);
+    RECT r;
+    GetWindowRect(w, &r);
+    const bool button = lstrcmpiW(cls, L"BUTTON") == 0;
+    std::printf("%s\t%d\t%s\t%d\t%ld\t%ld\t%ld\t%ld\t%s\n", ToUtf8(cls).c_str(), GetDlgCtrlID(w),
+                button ? ButtonKind(w) : "-", IsWindowVisible(w) ? 1 : 0, r.left, r.top, r.right,
+                r.bottom, TextOf(w).c_str());
+    return TRUE;
+}
+
 struct Search {
     int Id;
     HWND Found;
@@ -85,10 +124,8 @@ HWND FindDescendant(HWND parent, int id) {
 }
 
 // A real mouse click, so it takes the same road as a user's.
-void Click(HWND w) {
-    RECT r;
-    GetWindowRect(w, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+void ClickAt(int x, int y) {
+    SetCursorPos(x, y);
     Sleep(50);
     INPUT in[2]{};
     in[0].type = in[1].type = INPUT_MOUSE;
@@ -96,6 +133,12 @@ void Click(HWND w) {
     in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, in, sizeof(INPUT));
     Sleep(150);
+}
+
+void Click(HWND w) {
+    RECT r;
+    GetWindowRect(w, &r);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 void Press(WORD vk, bool up, std::vector<INPUT>& inputs) {
@@ -187,6 +230,16 @@ int Run(const std::vector<std::string>& a) {
         SetForegroundWindow(w);
         Sleep(300);
         Click(child);
+        return 0;
+    }
+    if (command == "controls") {
+        EnumChildWindows(w, PrintControl, 0);
+        return 0;
+    }
+    if (command == "clickat" && a.size() == 4) {
+        SetForegroundWindow(w);
+        Sleep(300);
+        ClickAt(std::stoi(a[2]), std::stoi(a[3]));
         return 0;
     }
     if (command == "front")
