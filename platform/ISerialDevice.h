@@ -38,7 +38,9 @@ struct SerialLineSettings {
 };
 
 // Read and write time limits in ms. readInterval 0xFFFFFFFF with both read totals 0 makes a
-// read return at once with what is waiting; a total of 0 means no total limit.
+// read return at once with what is waiting; a total of 0 means no total limit. A read ends
+// when its count has come, when more than readInterval ms pass between two bytes once one
+// has come, or when readTotalMultiplier * count + readTotalConstant ms have passed.
 struct SerialTimeouts {
     std::uint32_t readInterval = 0;
     std::uint32_t readTotalMultiplier = 0;
@@ -130,6 +132,11 @@ public:
     virtual SerialTransfer Write(const std::uint8_t* data, std::size_t count) = 0;
 
     virtual int Purge(unsigned purgeFlags) = 0;
+    // error, returned by a call on the open device, says that the device is gone or no
+    // longer usable (an adapter pulled out), not that a call or a setting was refused.
+    virtual bool IsDeviceGone(int error) const = 0;
+    // A steady clock in ms, the one the device's time limits run on.
+    virtual std::int64_t NowMs() const = 0;
     // Reads and clears the line-error state, with the number of bytes in each queue.
     virtual int ClearErrors(SerialStatus& status) = 0;
     virtual int GetModemStatus(unsigned& lines) = 0;

@@ -1,17 +1,18 @@
 #include "serial/CPortX.h"
 
+#include "platform/ScopeGuard.h"
+#include "serial/BaudRates.h"
 #include "serial/ByteText.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace zt {
 
 namespace {
 
-constexpr std::array<const char*, 16> kBaudRates = {
-    "Custom", "110",   "300",   "600",   "1200",  "2400",   "4800",   "9600",
-    "14400",  "19200", "38400", "56000", "57600", "115200", "128000", "256000"};
 constexpr std::array<const char*, 4> kDataBits = {"5", "6", "7", "8"};
 constexpr std::array<const char*, 3> kStopBits = {"1", "1.5", "2"};
 constexpr std::array<const char*, 5> kParities = {"None", "Odd", "Even", "Mark", "Space"};
@@ -30,14 +31,49 @@ bool SameTextAscii(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Index of the first table entry matching text, or fallback.
-template <std::size_t N>
-int Lookup(const std::array<const char*, N>& table, std::string_view text, int fallback) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (SameTextAscii(table[i], text))
+const char* TextOf(const char* entry) {
+    return entry;
+}
+
+const char* TextOf(const BaudRateRow& row) {
+    return row.text;
+}
+
+// Index of the first table entry whose text matches, or fallback.
+template <class Table> int Lookup(const Table& table, std::string_view text, int fallback) {
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (SameTextAscii(TextOf(table[i]), text))
             return static_cast<int>(i);
     return fallback;
 }
+
+constexpr std::int64_t kLineEndGraceMs = 100;
+// The longest character frame: start bit, 8 data bits, parity, 2 stop bits.
+constexpr std::int64_t kBitsPerCharacter = 12;
+
+// How long a CR at the end of what has come may still be followed by its LF: the LF is one
+// character behind it on the wire, but a USB adapter may hand it over one transfer later.
+std::int64_t LineEndGraceMs(std::uint32_t bitsPerSecond) {
+    const std::int64_t speed = bitsPerSecond > 0 ? bitsPerSecond : 110;
+    return kLineEndGraceMs + (2 * kBitsPerCharacter * 1000 + speed - 1) / speed;
+}
+
+// What the received text says about the reply's end. CR and LF before the first other
+// character (an echoed line end) end nothing.
+struct LineEnd {
+    bool text = false;     // a character other than CR and LF has come
+    bool complete = false; // an LF has come after it
+    bool afterCr = false;  // the text so far ends in a CR after it
+    void Take(std::string_view chunk) {
+        for (const char c : chunk) {
+            if (c != '\r' && c != '\n')
+                text = true;
+            else if (c == '\n' && text)
+                complete = true;
+        }
+        afterCr = text && !chunk.empty() && chunk.back() == '\r';
+    }
+};
 
 } // namespace
 
@@ -67,13 +103,8 @@ void TCPortX::Open() {
 }
 
 void TCPortX::Close() {
-    try {
-        TComPort::Close();
-    } catch (const EComPort&) {
-        FActive = false;
-        throw;
-    }
-    FActive = false;
+    const auto inactive = ScopeExit([this] { FActive = false; });
+    TComPort::Close();
 }
 
 void TCPortX::SetActive(bool Value) {
@@ -94,12 +125,62 @@ void TCPortX::RecvStr(int Len, std::string& Text) {
     Text = std::move(received);
 }
 
+void TCPortX::RecvLine(int Len, std::string& Text) {
+    Text.clear();
+    const int multiplier = Timeouts().ReadTotalMultiplier();
+    const int constant = Timeouts().ReadTotalConstant();
+    const std::int64_t total = std::int64_t{multiplier} * Len + constant;
+    if (Len <= 0 || multiplier < 0 || constant < 0 || total == 0) {
+        // Without a total limit there is no time to bound the reply by.
+        RecvStr(Len, Text);
+        return;
+    }
+    const std::int64_t interval = Timeouts().ReadInterval() > 0 ? Timeouts().ReadInterval() : 0;
+    const std::int64_t grace = LineEndGraceMs(BitsPerSecond());
+    bool limitsChanged = false;
+    bool limitsRestored = false;
+    const auto restoreQuietly = ScopeExit([&] {
+        if (!limitsChanged || limitsRestored)
+            return;
+        try {
+            ApplyTimeoutSettings();
+        } catch (const EComPort&) {
+            // The error on its way out says more than this one.
+        }
+    });
+    const std::int64_t end = NowMs() + total;
+    std::string received;
+    int count = 0;
+    LineEnd line;
+    while (count < Len && !line.complete) {
+        std::int64_t wait = end - NowMs();
+        if (count > 0 && interval > 0)
+            wait = std::min(wait, interval);
+        if (line.afterCr)
+            wait = std::min(wait, grace);
+        if (wait <= 0)
+            break;
+        std::string chunk;
+        limitsChanged = true;
+        const int n = ReadFirstBytes(chunk, Len - count, static_cast<int>(wait));
+        if (n == 0)
+            break;
+        count += n;
+        line.Take(chunk);
+        received += chunk;
+    }
+    if (limitsChanged)
+        ApplyTimeoutSettings();
+    limitsRestored = true;
+    Text = std::move(received);
+}
+
 void TCPortX::SendStr(const std::string& Text) {
     WriteStr(Text);
 }
 
 std::string TCPortX::BaudRate() const {
-    return kBaudRates[TComPort::BaudRate()];
+    return BaudRateOf(TComPort::BaudRate()).text;
 }
 
 void TCPortX::SetBaudRate(const std::string& Value) {

@@ -35,6 +35,13 @@ public:
     // Receives up to Len bytes, one character per byte; returns when Len bytes have come,
     // more than 500 ms pass between bytes, or 10 * Len + 500 ms have passed. May be empty.
     void RecvStr(int Len, std::string& Text);
+    // Like RecvStr, but returns as soon as a complete reply has come: its text ended by an
+    // LF, or by a CR that no LF follows within about 100 ms; without a line end, RecvStr's
+    // limits end it. CR and LF before the first other character end nothing. Text is what
+    // RecvStr gives for the same bytes, as long as nothing follows the line end within
+    // RecvStr's interval (a controller sends nothing more before the next command).
+    // Needs a total read limit; without one it is RecvStr.
+    void RecvLine(int Len, std::string& Text);
     // Sends the low eight bits of each character's code in one write, waiting up to
     // 10 ms per byte + 100 ms; a write cut short by that limit is no error.
     void SendStr(const std::string& Text);

@@ -2,11 +2,13 @@
 
 #include "platform/ISerialDevice.h"
 #include "platform/IUiThread.h"
+#include "platform/ScopeGuard.h"
+#include "serial/BaudRates.h"
 #include "serial/ByteText.h"
 #include "serial/ComThread.h"
 #include "serial/EComPort.h"
 
-#include <array>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -15,14 +17,6 @@ namespace zt {
 static_assert(SerialEvent::RxChar == 1u << evRxChar && SerialEvent::Rx80Full == 1u << evRx80Full &&
                   SerialEvent::Error == 1u << evError,
               "event sets are passed to the device bit for bit");
-
-namespace {
-
-constexpr std::array<std::uint32_t, 16> kSpeeds = {0,     110,    300,    600,   1200,  2400,
-                                                   4800,  9600,   14400,  19200, 38400, 56000,
-                                                   57600, 115200, 128000, 256000};
-
-} // namespace
 
 TCustomComPort::TCustomComPort(ISerialDevice& device, IUiThread& uiThread)
     : FHandle(device), uiThread_(uiThread) {}
@@ -40,13 +34,15 @@ void TCustomComPort::Open() {
         return;
     CreatePortHandle();
     FConnected = true;
-    try {
-        ApplyAllSettings();
-    } catch (...) {
+    bool settled = false;
+    const auto closeUnsettled = ScopeExit([&] {
+        if (settled)
+            return;
         DestroyPortHandle();
         FConnected = false;
-        throw;
-    }
+    });
+    ApplyAllSettings();
+    settled = true;
     if (!FEvents.Empty()) {
         FEventThread = std::make_unique<TComThread>(*this, FHandle, uiThread_);
         FThreadCreated = true;
@@ -64,12 +60,17 @@ void TCustomComPort::Close() {
     DestroyPortHandle();
     FConnected = false;
     if (abortError != 0)
-        RaisePortError(ComErr::Purge, abortError);
+        RaisePortError(ComErr::Purge, abortError, FHandle.IsDeviceGone(abortError));
 }
 
 void TCustomComPort::CreatePortHandle() {
+    // A port that does not open is missing or busy, never a lost device.
     if (const int error = FHandle.Open(FPort))
         RaisePortError(ComErr::Open, error);
+}
+
+void TCustomComPort::Fail(int code, int platformError) const {
+    RaisePortError(code, platformError, FHandle.IsOpen() && FHandle.IsDeviceGone(platformError));
 }
 
 void TCustomComPort::DestroyPortHandle() {
@@ -114,8 +115,7 @@ void TCustomComPort::ApplyGroup(ComSettingGroup group) {
 
 void TCustomComPort::ApplyLineSettings() {
     SerialLineSettings s;
-    s.baudRate =
-        FBaudRate == brCustom ? static_cast<std::uint32_t>(FCustomBaudRate) : kSpeeds[FBaudRate];
+    s.baudRate = BitsPerSecond();
     s.byteSize = static_cast<std::uint8_t>(5 + FDataBits);
     s.parity = static_cast<SerialParity>(FParity.Bits());
     s.stopBits = static_cast<SerialStopBits>(FStopBits);
@@ -138,7 +138,7 @@ void TCustomComPort::ApplyLineSettings() {
     s.txContinueOnXoff = FFlowControl.TxContinueOnXoff();
     s.eventChar = FEventChar;
     if (const int error = FHandle.SetLineSettings(s))
-        RaisePortError(ComErr::LineSettings, error);
+        Fail(ComErr::LineSettings, error);
 }
 
 void TCustomComPort::ApplyTimeoutSettings() {
@@ -149,13 +149,13 @@ void TCustomComPort::ApplyTimeoutSettings() {
                            static_cast<std::uint32_t>(FTimeouts.WriteTotalMultiplier()),
                            static_cast<std::uint32_t>(FTimeouts.WriteTotalConstant())};
     if (const int error = FHandle.SetTimeouts(t))
-        RaisePortError(ComErr::Timeouts, error);
+        Fail(ComErr::Timeouts, error);
 }
 
 void TCustomComPort::ApplyBufferSettings() {
     if (const int error = FHandle.SetQueueSizes(static_cast<std::uint32_t>(FBuffer.InputSize()),
                                                 static_cast<std::uint32_t>(FBuffer.OutputSize())))
-        RaisePortError(ComErr::QueueSizes, error);
+        Fail(ComErr::QueueSizes, error);
 }
 
 void TCustomComPort::SetBaudRate(TBaudRate Value) {
@@ -208,9 +208,31 @@ int TCustomComPort::Read(void* Buffer, int Count) {
     const SerialTransfer r =
         FHandle.Read(static_cast<std::uint8_t*>(Buffer), static_cast<std::size_t>(Count));
     if (r.error != 0)
-        RaisePortError(ComErr::Read, r.error);
+        Fail(ComErr::Read, r.error);
     InputCount();
     return static_cast<int>(r.count);
+}
+
+int TCustomComPort::ReadFirstBytes(std::string& Str, int Count, int WaitMs) {
+    if (!FHandle.IsOpen())
+        RaisePortError(ComErr::NotOpen, 0);
+    // The shortest interval ends the read once the first bytes have come; not every
+    // platform knows a wait for "any bytes".
+    const SerialTimeouts t{1, 0, static_cast<std::uint32_t>(std::max(WaitMs, 1)),
+                           static_cast<std::uint32_t>(FTimeouts.WriteTotalMultiplier()),
+                           static_cast<std::uint32_t>(FTimeouts.WriteTotalConstant())};
+    if (const int error = FHandle.SetTimeouts(t))
+        Fail(ComErr::Timeouts, error);
+    return ReadStr(Str, Count);
+}
+
+std::int64_t TCustomComPort::NowMs() const {
+    return FHandle.NowMs();
+}
+
+std::uint32_t TCustomComPort::BitsPerSecond() const {
+    return FBaudRate == brCustom ? static_cast<std::uint32_t>(FCustomBaudRate)
+                                 : BaudRateOf(FBaudRate).bitsPerSecond;
 }
 
 int TCustomComPort::ReadStr(std::string& Str, int Count) {
@@ -228,7 +250,7 @@ int TCustomComPort::WriteStr(const std::string& Str) {
         return 0;
     const SerialTransfer r = FHandle.Write(bytes.data(), bytes.size());
     if (r.error != 0)
-        RaisePortError(ComErr::Write, r.error);
+        Fail(ComErr::Write, r.error);
     return static_cast<int>(r.count);
 }
 
@@ -238,13 +260,13 @@ void TCustomComPort::ClearBuffer(bool Input, bool Output) {
     if (flags == 0)
         return;
     if (const int error = FHandle.Purge(flags))
-        RaisePortError(ComErr::Purge, error);
+        Fail(ComErr::Purge, error);
 }
 
 int TCustomComPort::InputCount() {
     SerialStatus status;
     if (const int error = FHandle.ClearErrors(status))
-        RaisePortError(ComErr::LineStatus, error);
+        Fail(ComErr::LineStatus, error);
     return static_cast<int>(status.inQueue);
 }
 
@@ -252,7 +274,7 @@ void TCustomComPort::HandleEvents(TComEvents Events) {
     if (Events.Contains(evError)) {
         SerialStatus status;
         if (const int error = FHandle.ClearErrors(status))
-            RaisePortError(ComErr::LineStatus, error);
+            Fail(ComErr::LineStatus, error);
         if (status.errors != 0)
             DoError(status.errors);
     }
@@ -263,7 +285,7 @@ void TCustomComPort::HandleEvents(TComEvents Events) {
     if (Events.Contains(evRing) || Events.Contains(evCTS) || Events.Contains(evDSR) ||
         Events.Contains(evRLSD)) {
         if (const int error = FHandle.GetModemStatus(lines))
-            RaisePortError(ComErr::ModemStatus, error);
+            Fail(ComErr::ModemStatus, error);
     }
     if (Events.Contains(evTxEmpty))
         DoTxEmpty();

@@ -3,6 +3,7 @@
 #include "serial/ComSettings.h"
 #include "serial/ComTypes.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -102,6 +103,14 @@ protected:
     void ApplyLineSettings();
     void ApplyTimeoutSettings();
     void ApplyBufferSettings();
+    // Reads what is waiting, else the first bytes that come within WaitMs (none after
+    // that), leaving the device with these limits until ApplyTimeoutSettings restores the
+    // port's own. The line-end read is made of these.
+    int ReadFirstBytes(std::string& Str, int Count, int WaitMs);
+    // The device's clock, the one its time limits run on.
+    std::int64_t NowMs() const;
+    // The line's speed in bits per second.
+    std::uint32_t BitsPerSecond() const;
 
     virtual void DoRxChar(int Count);
     virtual void DoTxEmpty();
@@ -124,6 +133,8 @@ private:
     // One batch of line events, on the UI thread.
     void HandleEvents(TComEvents Events);
     void HandleRxChar();
+    // Raises error code for a platform error of a call on the device.
+    [[noreturn]] void Fail(int code, int platformError) const;
 
     ISerialDevice& FHandle;
     IUiThread& uiThread_;

@@ -41,21 +41,21 @@ std::string ComErrorText(int code) {
     return kTexts[code - 1];
 }
 
-EComPort::EComPort(const std::string& message, int code, int winCode)
-    : std::runtime_error(message), FWinCode(winCode), FCode(code) {}
+EComPort::EComPort(const std::string& message, int code, int winCode, bool deviceLost)
+    : std::runtime_error(message), FWinCode(winCode), FCode(code), FDeviceLost(deviceLost) {}
 
-EComPort EComPort::Create(int ACode, int AWinCode) {
+EComPort EComPort::Create(int ACode, int AWinCode, bool ADeviceLost) {
     return EComPort(ComErrorText(ACode) + " (Error: " + std::to_string(AWinCode) + ")", ACode,
-                    AWinCode);
+                    AWinCode, ADeviceLost);
 }
 
 EComPort EComPort::CreateNoWinCode(int ACode) {
-    return EComPort(ComErrorText(ACode), ACode, -1);
+    return EComPort(ComErrorText(ACode), ACode, -1, false);
 }
 
-void RaisePortError(int code, int platformCode) {
+void RaisePortError(int code, int platformCode, bool deviceLost) {
     if (platformCode > 0)
-        throw EComPort::Create(code, platformCode);
+        throw EComPort::Create(code, platformCode, deviceLost);
     throw EComPort::CreateNoWinCode(code);
 }
 

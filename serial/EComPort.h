@@ -10,24 +10,31 @@ namespace zt {
 class EComPort : public std::runtime_error {
 public:
     // Message: the code's text followed by " (Error: %d)" with the platform code.
-    static EComPort Create(int ACode, int AWinCode);
+    // ADeviceLost: the platform said that code means the device is gone.
+    static EComPort Create(int ACode, int AWinCode, bool ADeviceLost = false);
     // Message: the code's text alone; FWinCode is -1.
     static EComPort CreateNoWinCode(int ACode);
 
     int Code() const { return FCode; }
     int WinCode() const { return FWinCode; }
+    // The port failed as a removed device's does (a call on the open port, refused by the
+    // platform with a code that means the device is gone or unusable); never for an open
+    // that fails, a time limit, a port that is not open or a setting refused.
+    bool DeviceLost() const { return FDeviceLost; }
 
 private:
-    EComPort(const std::string& message, int code, int winCode);
+    EComPort(const std::string& message, int code, int winCode, bool deviceLost);
     int FWinCode;
     int FCode;
+    bool FDeviceLost;
 };
 
 // The text of a core error number; empty for numbers outside the table.
 std::string ComErrorText(int code);
 
-// The core's single failure path: with a platform code above 0 the message carries it.
-[[noreturn]] void RaisePortError(int code, int platformCode);
+// The core's single failure path: with a platform code above 0 the message carries it, and
+// deviceLost marks it as a lost device's.
+[[noreturn]] void RaisePortError(int code, int platformCode, bool deviceLost = false);
 
 // Core error numbers raised in this system.
 namespace ComErr {

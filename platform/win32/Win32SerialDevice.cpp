@@ -205,6 +205,26 @@ int Win32SerialDevice::Purge(unsigned flags) {
     return ::PurgeComm(handle_, win) ? 0 : LastError();
 }
 
+bool Win32SerialDevice::IsDeviceGone(int error) const {
+    switch (error) {
+    case ERROR_ACCESS_DENIED:     // Windows drivers, on every call on a removed device's handle
+    case ERROR_INVALID_HANDLE:    // Wine, on a handle opened while the device was gone
+    case ERROR_NOT_READY:         // Wine's form of the tty's EIO
+    case ERROR_BAD_COMMAND:       // drivers that refuse a removed device's requests so
+    case ERROR_GEN_FAILURE:       // "device not functioning", USB adapters after removal
+    case ERROR_OPERATION_ABORTED: // a transfer the driver ended; this port never aborts its own
+    case ERROR_DEVICE_NOT_CONNECTED:
+    case ERROR_DEVICE_REMOVED:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::int64_t Win32SerialDevice::NowMs() const {
+    return static_cast<std::int64_t>(::GetTickCount64());
+}
+
 int Win32SerialDevice::ClearErrors(SerialStatus& status) {
     static constexpr struct {
         DWORD win;

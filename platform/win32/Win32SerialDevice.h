@@ -23,6 +23,8 @@ public:
     SerialTransfer Read(std::uint8_t* buffer, std::size_t count) override;
     SerialTransfer Write(const std::uint8_t* data, std::size_t count) override;
     int Purge(unsigned purgeFlags) override;
+    bool IsDeviceGone(int error) const override;
+    std::int64_t NowMs() const override;
     int ClearErrors(SerialStatus& status) override;
     int GetModemStatus(unsigned& lines) override;
     int StartEventWatch(unsigned events) override;

@@ -1,13 +1,16 @@
 #include "tests/fakes/FakeSerialDevice.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace zt {
 
 namespace {
 constexpr int kInvalidHandle = 6;
-}
+constexpr std::uint32_t kNoInterval = 0xFFFFFFFFu;
+constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+} // namespace
 
 int FakeSerialDevice::Failure(Op op) const {
     if (op != Op::Open && !open_)
@@ -22,6 +25,39 @@ void FakeSerialDevice::QueueInput(std::string_view bytes) {
         pendingEvents_ |= watched_ & SerialEvent::RxChar;
     }
     changed_.notify_all();
+}
+
+void FakeSerialDevice::QueueInputAt(int ms, std::string_view bytes) {
+    if (ms <= 0) {
+        QueueInput(bytes);
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    const std::int64_t at = now_ + ms;
+    auto later = std::find_if(arrivals_.begin(), arrivals_.end(),
+                              [&](const Arrival& a) { return a.at > at; });
+    arrivals_.insert(later, Arrival{at, std::string(bytes)});
+}
+
+void FakeSerialDevice::Deliver() {
+    while (!arrivals_.empty() && arrivals_.front().at <= now_) {
+        input_ += arrivals_.front().bytes;
+        arrivals_.pop_front();
+        pendingEvents_ |= watched_ & SerialEvent::RxChar;
+        changed_.notify_all();
+    }
+}
+
+std::size_t FakeSerialDevice::Take(std::uint8_t* buffer, std::size_t count, std::size_t got) {
+    const std::size_t n = std::min(count - got, input_.size());
+    std::copy_n(input_.begin(), n, buffer + got);
+    input_.erase(0, n);
+    return got + n;
+}
+
+std::int64_t FakeSerialDevice::NowMs() const {
+    std::lock_guard lock(mutex_);
+    return now_;
 }
 
 std::string FakeSerialDevice::Written() const {
@@ -99,10 +135,35 @@ SerialTransfer FakeSerialDevice::Read(std::uint8_t* buffer, std::size_t count) {
     if (const int error = Failure(Op::Read))
         return {error, 0};
     std::lock_guard lock(mutex_);
-    const std::size_t n = std::min(count, input_.size());
-    std::copy_n(input_.begin(), n, buffer);
-    input_.erase(0, n);
-    return {0, n};
+    Deliver();
+    std::size_t got = Take(buffer, count, 0);
+    const SerialTimeouts& t = timeouts;
+    const bool atOnce =
+        t.readInterval == kNoInterval && t.readTotalMultiplier == 0 && t.readTotalConstant == 0;
+    if (got == count || atOnce)
+        return {0, got};
+    const std::int64_t total =
+        std::int64_t{t.readTotalMultiplier} * static_cast<std::int64_t>(count) +
+        t.readTotalConstant;
+    const std::int64_t deadline = total > 0 ? now_ + total : kNever;
+    const bool hasInterval = t.readInterval != kNoInterval && t.readInterval > 0;
+    std::int64_t lastByte = now_;
+    while (got < count) {
+        std::int64_t end = deadline;
+        if (got > 0 && hasInterval)
+            end = std::min(end, lastByte + t.readInterval);
+        const std::int64_t next = arrivals_.empty() ? kNever : arrivals_.front().at;
+        if (next > end) {
+            if (end != kNever)
+                now_ = end;
+            break;
+        }
+        now_ = next;
+        Deliver();
+        got = Take(buffer, count, got);
+        lastByte = now_;
+    }
+    return {0, got};
 }
 
 SerialTransfer FakeSerialDevice::Write(const std::uint8_t* data, std::size_t count) {
@@ -114,7 +175,7 @@ SerialTransfer FakeSerialDevice::Write(const std::uint8_t* data, std::size_t cou
         written_ += bytes;
     }
     if (reply)
-        QueueInput(reply(bytes));
+        QueueInputAt(replyDelayMs, reply(bytes));
     return {0, count};
 }
 

@@ -64,6 +64,23 @@ TEST_F(EventFixture, MessageModePassesEachReceivedRunToOnRecvMsg) {
     EXPECT_FALSE(port.TriggersOnRxChar());
 }
 
+TEST_F(EventFixture, CloseOfAGoneDeviceReleasesItAndClearsActive) {
+    port.Open();
+    device.Fail(FakeSerialDevice::Op::Purge, FakeSerialDevice::kDeviceGone);
+    try {
+        port.Close();
+        ADD_FAILURE() << "the failed abort was not reported";
+    } catch (const EComPort& e) {
+        EXPECT_TRUE(e.DeviceLost());
+    }
+    EXPECT_FALSE(device.IsOpen());
+    EXPECT_FALSE(port.Connected());
+    EXPECT_FALSE(port.Active());
+    device.Fail(FakeSerialDevice::Op::Purge, 0);
+    port.Open();
+    EXPECT_TRUE(port.Connected()) << "and it opens again";
+}
+
 TEST_F(EventFixture, OpenTakesTriggersOnRxCharFromTheDelimiter) {
     port.SetTriggersOnRxChar(true);
     port.Open();

@@ -312,6 +312,54 @@ TEST_F(ComPortFixture, FailedAbortStillClosesThePort) {
     EXPECT_FALSE(device.IsOpen());
 }
 
+TEST_F(ComPortFixture, CloseAbortsPendingReadsAndWritesTogetherInItsFirstPurge) {
+    port.Open();
+    port.Close();
+    ASSERT_FALSE(device.Purges().empty());
+    EXPECT_EQ(device.Purges().front(), SerialPurge::RxAbort | SerialPurge::TxAbort);
+}
+
+TEST_F(ComPortFixture, DeviceLostOnlyWhenACallOnTheOpenPortFailsAsAGoneDevicesDoes) {
+    constexpr int gone = FakeSerialDevice::kDeviceGone;
+    std::string text;
+    struct Case {
+        const char* name;
+        FakeSerialDevice::Op op;
+        int code;
+        std::function<void(TComPort&)> call;
+        bool lost;
+    } cases[] = {
+        {"read", FakeSerialDevice::Op::Read, gone, [&](TComPort& p) { p.ReadStr(text, 3); }, true},
+        {"write", FakeSerialDevice::Op::Write, gone, [](TComPort& p) { p.WriteStr("C2\r"); }, true},
+        {"purge", FakeSerialDevice::Op::Purge, gone, [](TComPort& p) { p.ClearBuffer(true, true); },
+         true},
+        {"line status", FakeSerialDevice::Op::ClearErrors, gone,
+         [](TComPort& p) { p.InputCount(); }, true},
+        {"line settings", FakeSerialDevice::Op::LineSettings, gone,
+         [](TComPort& p) { p.SetBaudRate(br4800); }, true},
+        {"the close's abort", FakeSerialDevice::Op::Purge, gone, [](TComPort& p) { p.Close(); },
+         true},
+        {"a setting refused", FakeSerialDevice::Op::LineSettings, 87,
+         [](TComPort& p) { p.SetBaudRate(br4800); }, false},
+        {"another read error", FakeSerialDevice::Op::Read, 31,
+         [&](TComPort& p) { p.ReadStr(text, 3); }, false},
+    };
+    for (const auto& c : cases) {
+        FakeSerialDevice d;
+        TComPort p{d, ui};
+        p.Open();
+        d.Fail(c.op, c.code);
+        const EComPort e = Raised([&] { c.call(p); });
+        EXPECT_EQ(e.DeviceLost(), c.lost) << c.name;
+    }
+    // Not open, or not opening, is never a lost device.
+    device.Fail(FakeSerialDevice::Op::Open, gone);
+    EXPECT_FALSE(Raised([&] { port.Open(); }).DeviceLost());
+    EXPECT_FALSE(Raised([&] { port.ReadStr(text, 3); }).DeviceLost());
+    EXPECT_FALSE(Raised([&] { port.ClearBuffer(true, false); }).DeviceLost())
+        << "the fake's closed device answers 6";
+}
+
 TEST_F(ComPortFixture, NoEventThreadWithoutEvents) {
     port.SetEvents({});
     EXPECT_EQ(CallsOf([&] { port.Open(); }), (Strings{"open COM1", "queues", "line", "timeouts"}));

@@ -38,6 +38,42 @@ TEST_F(WireTest, RecvStrEndsByTheIntervalAfterTheLastByteOrByTheTotalLimit) {
     EXPECT_LE(elapsed, 900);
 }
 
+TEST_F(WireTest, RecvLineEndsAtTheReplysLineEndOrByRecvStrsLimits) {
+    struct Case {
+        const char* name;
+        std::string reply; // sent 20 ms after the call; empty: nothing
+        long long minMs, maxMs;
+    } cases[] = {
+        {"CR LF", "+0123+0045\r\n", 15, 120},
+        {"CR alone, then a wait for an LF", "AZ=123  EL=045\r", 110, 260},
+        {"no line end: the 500 ms interval", "+0123+0045", 500, 680},
+        {"nothing: the 700 ms total", "", 660, 900},
+    };
+    port.Open();
+    for (const auto& c : cases) {
+        std::thread peerThread([&] {
+            std::this_thread::sleep_for(20ms);
+            if (!c.reply.empty())
+                PeerSends(c.reply);
+        });
+        std::string text;
+        const auto start = Clock::now();
+        port.RecvLine(20, text);
+        const long long elapsed = MsSince(start);
+        peerThread.join();
+        EXPECT_EQ(text, c.reply) << c.name;
+        EXPECT_GE(elapsed, c.minMs) << c.name;
+        EXPECT_LE(elapsed, c.maxMs) << c.name;
+    }
+    // The port's own limits are back: RecvStr still waits out the interval.
+    PeerSends("+0123+0045\r\n");
+    std::string text;
+    const auto start = Clock::now();
+    port.RecvStr(20, text);
+    EXPECT_EQ(text, "+0123+0045\r\n");
+    EXPECT_GE(MsSince(start), 450);
+}
+
 TEST_F(WireTest, RecvStrTakesWhatItAskedForAndLeavesTheRest) {
     port.Open();
     PeerSends("ABCDEFGHIJKL");
