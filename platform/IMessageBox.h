@@ -4,7 +4,8 @@
 
 namespace zt {
 
-enum class MessageKind { Information, Warning, Error };
+// Plain: the text alone, no icon.
+enum class MessageKind { Information, Warning, Error, Plain };
 
 // Modal message boxes shown to the user. Returns once the user has closed the box.
 class IMessageBox {

@@ -35,6 +35,8 @@ UINT IconOf(MessageKind kind) {
         return MB_ICONERROR;
     case MessageKind::Warning:
         return MB_ICONWARNING;
+    case MessageKind::Plain:
+        return 0;
     default:
         return MB_ICONINFORMATION;
     }
