@@ -9,14 +9,18 @@ namespace zt {
 void DelayMs(IUiThread& ui, int ms, const MonotonicNow& now) {
     using std::chrono::milliseconds;
     const auto deadline = now() + milliseconds(ms);
+    bool cutShort = false;
     for (auto t = now(); t < deadline;) {
         const auto left = std::chrono::ceil<milliseconds>(deadline - t);
         ui.PumpFor(static_cast<int>(left.count()));
         const auto after = now();
-        // A pump that gave back less than half its time was cut short by a quit; waiting on
-        // would only spin. Anything more is timer granularity, so finish the remainder.
-        if (after - t < left / 2)
+        // A pump's own clock may step just after it starts, so one pump may give back
+        // little of its time; only a quit makes two in a row do so. Waiting on then would
+        // only spin.
+        const bool shortPump = after - t < left / 2;
+        if (shortPump && cutShort)
             return;
+        cutShort = shortPump;
         t = after;
     }
 }

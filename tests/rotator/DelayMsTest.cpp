@@ -20,24 +20,32 @@ TEST(DelayMs, PumpsUntilTheClockHasAdvancedByTheDelay) {
     struct Case {
         const char* name;
         int ms;
-        int advanceCap; // most a pump lets the clock advance
+        std::vector<int> advances; // how far each pump lets the clock advance; the last repeats
         std::vector<int> pumps;
+        bool quits;
     } cases[] = {
-        {"one pump covers it", 500, 1000, {500}},
-        {"a pump that ends early is followed by the remainder", 500, 300, {500, 200}},
-        {"a quit ends the wait instead of spinning", 500, 0, {500}},
-        {"nothing to wait for", 0, 1000, {}},
+        {"one pump covers it", 500, {1000}, {500}, false},
+        {"a pump that ends early is followed by the remainder", 500, {300}, {500, 200}, false},
+        // A pump on a coarse clock that steps right after it starts gives back almost none
+        // of a short remainder; the wait goes on rather than end early.
+        {"a short last pump is followed by the remainder", 500, {495, 1, 1000}, {500, 5, 4}, false},
+        {"a quit ends the wait instead of spinning", 500, {0}, {500, 500}, true},
+        {"nothing to wait for", 0, {1000}, {}, false},
     };
     for (const auto& c : cases) {
         FakeUiThread ui;
         Clock::time_point now{};
         std::vector<int> pumps;
         ui.onPump = [&](int ms) {
+            const int advance = c.advances[std::min(pumps.size(), c.advances.size() - 1)];
             pumps.push_back(ms);
-            now += std::chrono::milliseconds(std::min(ms, c.advanceCap));
+            now += std::chrono::milliseconds(std::min(ms, advance));
         };
         DelayMs(ui, c.ms, [&] { return now; });
         EXPECT_EQ(pumps, c.pumps) << c.name;
+        if (!c.quits) {
+            EXPECT_GE(now - Clock::time_point{}, std::chrono::milliseconds(c.ms)) << c.name;
+        }
     }
 }
 
