@@ -2,19 +2,10 @@
 
 #include "settings/XMLErrors.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <algorithm>
 
 namespace zt {
 namespace {
-
-namespace fs = std::filesystem;
-
-fs::path Utf8Path(const std::string& fileName) {
-    return fs::path(std::u8string(fileName.begin(), fileName.end()));
-}
 
 constexpr unsigned ParseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_pi |
                                   pugi::parse_ws_pcdata_single | pugi::parse_fragment;
@@ -55,16 +46,21 @@ public:
 
 } // namespace
 
-bool XmlFileExists(const std::string& fileName) {
-    std::error_code ec;
-    return fs::exists(Utf8Path(fileName), ec);
+bool XmlFileExists(IFileSystem& files, const std::string& fileName) {
+    try {
+        return files.Exists(fileName);
+    } catch (const EFileSystemError& e) {
+        throw EXMLDocError(e.what());
+    }
 }
 
-void LoadXmlFile(pugi::xml_document& doc, const std::string& fileName) {
-    std::ifstream in(Utf8Path(fileName), std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad())
-        throw EXMLDocError("Cannot read the file \"" + fileName + "\"");
+void LoadXmlFile(pugi::xml_document& doc, IFileSystem& files, const std::string& fileName) {
+    std::string text;
+    try {
+        text = files.ReadAll(fileName);
+    } catch (const EFileSystemError& e) {
+        throw EXMLDocError(e.what());
+    }
     if (text.rfind("\xEF\xBB\xBF", 0) == 0)
         text.erase(0, 3);
     const pugi::xml_parse_result result =
@@ -99,23 +95,21 @@ std::string SerializeXml(const pugi::xml_document& doc) {
     return out.text;
 }
 
-void ReplaceFileContents(const std::string& fileName, const std::string& bytes) {
-    const fs::path target = Utf8Path(fileName);
-    fs::path temp = target;
-    temp += ".tmp";
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.flush();
-    out.close();
-    std::error_code ec;
-    if (!out)
-        ec = std::make_error_code(std::errc::io_error);
-    else
-        fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        throw EXMLDocError("Cannot save the file \"" + fileName + "\": " + ec.message());
+void ReplaceFileContents(IFileSystem& files, const std::string& fileName,
+                         const std::string& bytes) {
+    try {
+        const std::string target = files.ResolvedPath(fileName);
+        // Beside the target, so that the rename stays on its volume and is one step.
+        const std::string temp = target + ".tmp";
+        try {
+            files.WriteFlushed(temp, bytes);
+            files.RenameOver(temp, target);
+        } catch (const EFileSystemError&) {
+            files.RemoveFile(temp);
+            throw;
+        }
+    } catch (const EFileSystemError& e) {
+        throw EXMLDocError(std::string("Cannot save the settings: ") + e.what());
     }
 }
 

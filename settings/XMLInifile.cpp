@@ -78,10 +78,14 @@ bool HoldsNumber(const std::optional<std::string>& text) {
 
 TXMLIniFile::TXMLIniFile(const std::string& FileName, const LocaleFormats& Formats,
                          TEnvironmentLookup Environment)
-    : FCurrentLocationPath("/"), FXML(std::make_unique<IXMLDocument>()), FFileName(FileName),
-      FFormats(Formats), FEnvironment(std::move(Environment)) {
-    if (!FFileName.empty() && XmlFileExists(FFileName)) {
-        LoadXmlFile(*FXML, FFileName);
+    : TXMLIniFile(FStdFiles, FileName, Formats, std::move(Environment)) {}
+
+TXMLIniFile::TXMLIniFile(IFileSystem& Files, const std::string& FileName,
+                         const LocaleFormats& Formats, TEnvironmentLookup Environment)
+    : FFiles(Files), FCurrentLocationPath("/"), FXML(std::make_unique<IXMLDocument>()),
+      FFileName(FileName), FFormats(Formats), FEnvironment(std::move(Environment)) {
+    if (!FFileName.empty() && XmlFileExists(FFiles, FFileName)) {
+        LoadXmlFile(*FXML, FFiles, FFileName);
     } else {
         FXML->append_child("root");
         if (!FFileName.empty())
@@ -136,7 +140,7 @@ void TXMLIniFile::UpdateFile() {
 }
 
 void TXMLIniFile::Save() {
-    ReplaceFileContents(FFileName, SerializeXml(*FXML));
+    ReplaceFileContents(FFiles, FFileName, SerializeXml(*FXML));
 }
 
 IXMLNode TXMLIniFile::ResolveParentNode(IXMLNode ParentNode) const {

@@ -5,7 +5,9 @@
 // destruction is its Destroy (unsaved changes are lost).
 #pragma once
 
+#include "platform/IFileSystem.h"
 #include "platform/LocaleFormats.h"
+#include "settings/StdFileSystem.h"
 #include "settings/ValueText.h"
 #include "settings/XMLErrors.h"
 
@@ -41,7 +43,10 @@ enum TXMLNodeType {
 // A null ParentNode selects the current section.
 class TXMLIniFile {
 public:
-    // An empty file name keeps the store in memory only.
+    // An empty file name keeps the store in memory only. Files is the disk the file lies on.
+    TXMLIniFile(IFileSystem& Files, const std::string& FileName, const LocaleFormats& Formats,
+                TEnvironmentLookup Environment = ProcessEnvironment);
+    // On the standard library's file system, whose saves are not written through to the disk.
     TXMLIniFile(const std::string& FileName, const LocaleFormats& Formats,
                 TEnvironmentLookup Environment = ProcessEnvironment);
     virtual ~TXMLIniFile();
@@ -124,6 +129,8 @@ private:
                    IXMLNode ParentNode);
     void Save();
 
+    StdFileSystem FStdFiles; // the disk of the constructor without one
+    IFileSystem& FFiles;
     IXMLNode FCurrentNode;
     std::string FCurrentLocationPath;
     IXMLNode FRootNode;

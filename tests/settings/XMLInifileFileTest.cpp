@@ -183,6 +183,20 @@ TEST_F(XMLIniFileOnDisk, FailedSaveKeepsTheOldFileAndTheChange) {
         << "nothing but the settings file is left behind";
 }
 
+#ifndef _WIN32 // Wine cannot make links; its test uses one made by the build
+TEST_F(XMLIniFileOnDisk, SavingThroughALinkReplacesItsTargetAndKeepsTheLink) {
+    std::filesystem::create_directory(dir / "real");
+    WriteBytes(File("real/zenitrack.xml"), std::string(Declaration) + "<root/>\n");
+    std::filesystem::create_symlink("real/zenitrack.xml", Utf8Path(File()));
+    auto ini = Open();
+    ini->WriteString("K", "v");
+    ini->UpdateFile();
+    EXPECT_TRUE(std::filesystem::is_symlink(Utf8Path(File())));
+    EXPECT_EQ(Open()->ReadString("K", ""), "v");
+    EXPECT_FALSE(std::filesystem::exists(Utf8Path(File("real/zenitrack.xml.tmp"))));
+}
+#endif
+
 TEST_F(XMLIniFileOnDisk, SaveIntoAVanishedFolderFails) {
     std::filesystem::create_directory(dir / "sub");
     TXMLIniFile ini(File("sub/zenitrack.xml"), LocaleFormats::US());
