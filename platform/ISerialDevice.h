@@ -143,7 +143,8 @@ public:
 
     // Event watching, for the one event thread. StartEventWatch (before the thread runs)
     // chooses the events and clears the stop request; WaitEvent blocks until an event or
-    // the stop request, never spinning, also when the platform refuses to wait;
+    // the stop request, never spinning, also when the platform refuses to wait (where it
+    // cannot wait at all, only received characters are reported, found within about 100 ms);
     // StopEventWatch may be called from any thread; EndEventWatch (on the event thread,
     // after Stopped) switches the reporting off and finishes the abandoned wait.
     virtual int StartEventWatch(unsigned events) = 0;

@@ -9,7 +9,8 @@ namespace zt {
 namespace {
 
 constexpr DWORD kModemLineEvents = EV_CTS | EV_DSR | EV_RING | EV_RLSD;
-constexpr DWORD kEndedWaitPauseMs = 100;
+// How often the input queue is looked at where the platform cannot wait for line events.
+constexpr DWORD kInputPollMs = 100;
 
 struct EventBit {
     unsigned serial;
@@ -95,6 +96,7 @@ struct Win32SerialDevice::EventWatch {
     DWORD mask = 0;
     DWORD occurred = 0;
     bool pending = false;
+    bool polling = false; // the platform ends every wait at once: look at the input instead
     ~EventWatch() {
         if (stop)
             ::CloseHandle(stop);
@@ -265,8 +267,26 @@ int Win32SerialDevice::StartEventWatch(unsigned events) {
     return ::SetCommMask(handle_, watch_->mask) ? 0 : LastError();
 }
 
+SerialEventWait Win32SerialDevice::PollInput() {
+    EventWatch& w = *watch_;
+    if (!(w.mask & EV_RXCHAR)) {
+        ::WaitForSingleObject(w.stop, INFINITE);
+        return {SerialEventWait::Stopped, 0};
+    }
+    if (::WaitForSingleObject(w.stop, kInputPollMs) == WAIT_OBJECT_0)
+        return {SerialEventWait::Stopped, 0};
+    // Line errors found here are cleared unreported; nothing in this program handles them.
+    DWORD errors = 0;
+    COMSTAT stat{};
+    if (::ClearCommError(handle_, &errors, &stat) && stat.cbInQue > 0)
+        return {SerialEventWait::Occurred, SerialEvent::RxChar};
+    return {SerialEventWait::Ended, 0};
+}
+
 SerialEventWait Win32SerialDevice::WaitEvent() {
     EventWatch& w = *watch_;
+    if (w.polling)
+        return PollInput();
     // Events that complete at once must not keep the thread from seeing its stop.
     if (::WaitForSingleObject(w.stop, 0) == WAIT_OBJECT_0)
         return {SerialEventWait::Stopped, 0};
@@ -299,12 +319,12 @@ SerialEventWait Win32SerialDevice::WaitEvent() {
     w.pending = false;
     DWORD unused = 0;
     if (!::GetOverlappedResult(handle_, &ov, &unused, FALSE)) {
-        // Wine ends an accepted wait on a pty as cancelled a few ms later, over and over;
-        // pause before the next one so an idle port does not keep a core busy. Windows
-        // only ends a wait this way when the mask changes, which this port does not do.
-        if (::WaitForSingleObject(w.stop, kEndedWaitPauseMs) == WAIT_OBJECT_0)
-            return {SerialEventWait::Stopped, 0};
-        return {SerialEventWait::Ended, 0};
+        // Wine ends every accepted wait on a pty as cancelled a few ms later, whatever the
+        // mask, and each such wait costs CPU and memory it never gives back: from now on
+        // received characters are found by looking at the input queue. Windows only ends a
+        // wait this way when the mask changes, which this port does not do.
+        w.polling = true;
+        return PollInput();
     }
     return {SerialEventWait::Occurred, FromWinEvents(w.occurred)};
 }

@@ -34,6 +34,7 @@ public:
 
 private:
     struct EventWatch;
+    SerialEventWait PollInput();
     void* handle_;
     std::unique_ptr<EventWatch> watch_;
 };

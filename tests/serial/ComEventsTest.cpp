@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -16,8 +17,20 @@ struct EventFixture : testing::Test {
     FakeUiThread ui;
     TCPortX port{device, ui};
 
-    // Handles batches until the event thread has handed over what the line reported.
-    void HandleUntil(const std::function<bool()>& done) { ui.HandlePendingUntil(done); }
+    // Handles the batches the event thread hands over until done() holds, for at most 5 s;
+    // a batch's failure passes through.
+    testing::AssertionResult HandleUntil(const std::function<bool()>& done, const char* what) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        for (;;) {
+            ui.HandlePending();
+            if (done())
+                return testing::AssertionSuccess();
+            if (std::chrono::steady_clock::now() >= end)
+                return testing::AssertionFailure() << "waited 5 s for " << what;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    static bool Never() { return false; }
 };
 
 TEST_F(EventFixture, WithoutDelimiterBytesBetweenReadsAreDroppedByTheNextBatch) {
@@ -25,7 +38,8 @@ TEST_F(EventFixture, WithoutDelimiterBytesBetweenReadsAreDroppedByTheNextBatch) 
     port.SetOnRecvMsg([&](TCPortX&, const std::string& s) { messages.push_back(s); });
     port.Open();
     device.QueueInput("+0123+0045\r\n");
-    HandleUntil([&] { return device.InputWaiting() == 0; });
+    ASSERT_TRUE(
+        HandleUntil([&] { return device.InputWaiting() == 0; }, "the batch that drops the bytes"));
     std::string text = "old";
     port.RecvStr(20, text);
     EXPECT_EQ(text, "");
@@ -54,9 +68,9 @@ TEST_F(EventFixture, MessageModePassesEachReceivedRunToOnRecvMsg) {
     port.Open();
     EXPECT_EQ(device.line.eventChar, '\r');
     device.QueueInput("AZ=123\r");
-    HandleUntil([&] { return messages.size() == 1; });
+    ASSERT_TRUE(HandleUntil([&] { return messages.size() == 1; }, "the first message"));
     device.QueueInput("EL=045");
-    HandleUntil([&] { return messages.size() == 2; });
+    ASSERT_TRUE(HandleUntil([&] { return messages.size() == 2; }, "the second message"));
     EXPECT_EQ(messages, (std::vector<std::string>{"AZ=123\r", "EL=045"}));
     EXPECT_EQ(port.RecvMsg(), "EL=045");
 
@@ -111,7 +125,7 @@ TEST_F(EventFixture, LineErrorAndSignalEventsReachTheirHandlers) {
     device.modemLines = SerialModem::Cts;
     device.RaiseEvents(SerialEvent::Error | SerialEvent::Cts | SerialEvent::Ring |
                        SerialEvent::TxEmpty);
-    HandleUntil([&] { return !seen.empty(); });
+    ASSERT_TRUE(HandleUntil([&] { return !seen.empty(); }, "the batch of line events"));
     EXPECT_EQ(errors, SerialLineError::Frame | SerialLineError::Overrun);
     EXPECT_EQ(seen, (std::vector<std::string>{"txempty", "ring off", "cts on"}));
 }
@@ -121,7 +135,7 @@ TEST_F(EventFixture, FailureInsideABatchSurfacesOnTheUiThread) {
     device.Fail(FakeSerialDevice::Op::ModemStatus, 50);
     device.RaiseEvents(SerialEvent::Dsr);
     try {
-        HandleUntil([] { return false; });
+        EXPECT_TRUE(HandleUntil(Never, "the failing batch"));
         FAIL() << "no error surfaced";
     } catch (const EComPort& e) {
         EXPECT_EQ(e.Code(), 11);
@@ -131,7 +145,7 @@ TEST_F(EventFixture, FailureInsideABatchSurfacesOnTheUiThread) {
     device.Fail(FakeSerialDevice::Op::ModemStatus, 0);
     device.Fail(FakeSerialDevice::Op::ClearErrors, 6);
     device.RaiseEvents(SerialEvent::Error);
-    EXPECT_THROW(HandleUntil([] { return false; }), EComPort);
+    EXPECT_THROW(EXPECT_TRUE(HandleUntil(Never, "the second failing batch")), EComPort);
     port.Close();
 }
 
