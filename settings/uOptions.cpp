@@ -1,7 +1,9 @@
 // Creation, loading and saving, and the closing check.
 #include "settings/uOptions.h"
 
+#include "platform/ScopeGuard.h"
 #include "rotator/GS232.h"
+#include "settings/XMLDocumentFile.h"
 #include "settings/XMLInifile.h"
 #include "settings/uOptionsRules.h"
 #include "ui/Application.h"
@@ -35,6 +37,7 @@ TOptions::TOptions(Application& app, const TOptionsServices& services, std::stri
 
 void TOptions::FormCreate() {
     ListComPorts();
+    KeepFileAsFound();
     LoadPlacement();
     LoadOptions();
 }
@@ -44,8 +47,20 @@ void TOptions::ListComPorts() {
         cmbComPort.AddItem(port);
 }
 
+void TOptions::KeepFileAsFound() {
+    if (FServices.Files.Exists(FXMLIniFile))
+        FFileAsFound = FServices.Files.ReadAll(FXMLIniFile);
+}
+
+void TOptions::RestoreFileAsFound() {
+    if (FFileAsFound)
+        ReplaceFileContents(FServices.Files, FXMLIniFile, *FFileAsFound);
+    else
+        FServices.Files.RemoveFile(FXMLIniFile);
+}
+
 void TOptions::LoadPlacement() {
-    TXMLIniFile ini(FXMLIniFile, FServices.Formats);
+    TXMLIniFile ini(FServices.Files, FXMLIniFile, FServices.Formats);
     ini.OpenNode(SectionOptions, true);
     const int left = ini.ReadInteger(KeyLeft, 0);
     const int top = ini.ReadInteger(KeyTop, 0);
@@ -59,7 +74,7 @@ void TOptions::LoadPlacement() {
 }
 
 void TOptions::LoadOptions() {
-    TXMLIniFile ini(FXMLIniFile, FServices.Formats);
+    TXMLIniFile ini(FServices.Files, FXMLIniFile, FServices.Formats);
     FFirstStart = !ini.NodeExists(SectionOptionsCom);
     IMessageBox& messages = App().Messages();
     const auto text = [&](const char* key, const std::string& Default,
@@ -104,7 +119,7 @@ void TOptions::LoadOptions() {
 }
 
 void TOptions::SavePlacement() {
-    TXMLIniFile ini(FXMLIniFile, FServices.Formats);
+    TXMLIniFile ini(FServices.Files, FXMLIniFile, FServices.Formats);
     ini.OpenNode(SectionOptions, true);
     ini.WriteInteger(KeyLeft, Left());
     ini.WriteInteger(KeyTop, Top());
@@ -114,7 +129,7 @@ void TOptions::SavePlacement() {
 }
 
 void TOptions::SaveOptions() {
-    TXMLIniFile ini(FXMLIniFile, FServices.Formats);
+    TXMLIniFile ini(FServices.Files, FXMLIniFile, FServices.Formats);
     ini.OpenNode(SectionOptionsApp, true);
     ini.WriteString(KeyApp, FApp);
     ini.WriteString(KeyInifile, FIniFile);
@@ -147,29 +162,39 @@ void TOptions::SaveOptions() {
 }
 
 void TOptions::btnOk0Click() {
+    // A save that fails part-way may have written some of the set-up already.
+    FOptionsWritten = true;
+    bool saved = false;
     // Settings that could not be written must not look confirmed.
-    try {
-        SavePlacement();
-        SaveOptions();
-        FOptionsWritten = true;
-    } catch (...) {
-        SetModalResult(ModalResult::None);
-        throw;
-    }
+    const auto unconfirmed = ScopeExit([&] {
+        if (!saved)
+            SetModalResult(ModalResult::None);
+    });
+    SavePlacement();
+    SaveOptions();
+    saved = true;
 }
 
 void TOptions::btnCancel0Click() {
-    SavePlacement();
+    // At the first start Cancel leaves the file as the dialog found it.
+    if (!FFirstStart)
+        SavePlacement();
 }
 
 void TOptions::FormCloseQuery(bool& CanClose) {
     // Cancel can only be refused to protect the set-up once this dialog's OK has written
     // something the check rejects. Otherwise the file still holds what it held before, and
     // refusing would trap a user whose port or files have gone: the check then only reports.
-    // At the first start there is no set-up yet, and Cancel ends the program.
-    if (GetModalResult() == ModalResult::Cancel && (FFirstStart || !FOptionsWritten)) {
-        if (!FFirstStart)
-            ValidateOptions();
+    // At the first start there is no set-up yet: Cancel ends the program, and undoes
+    // what an earlier OK wrote, so the dialog opens again at the next start.
+    if (GetModalResult() == ModalResult::Cancel && FFirstStart) {
+        if (FOptionsWritten)
+            RestoreFileAsFound();
+        CanClose = true;
+        return;
+    }
+    if (GetModalResult() == ModalResult::Cancel && !FOptionsWritten) {
+        ValidateOptions();
         CanClose = true;
         return;
     }

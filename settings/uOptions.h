@@ -17,6 +17,7 @@
 #include "ui/Panel.h"
 #include "ui/RadioGroup.h"
 
+#include <optional>
 #include <string>
 
 namespace zt {
@@ -157,6 +158,8 @@ private:
     // Edits in the boxes without a handler of their own reach the held values too.
     void ConnectEdits();
     void ListComPorts();
+    void KeepFileAsFound();
+    void RestoreFileAsFound();
     void LoadPlacement();
     void LoadOptions();
     void SavePlacement();
@@ -170,6 +173,8 @@ private:
     TGS232& FGs232;
     bool FFirstStart = false;
     bool FOptionsWritten = false;
+    // The settings file's bytes when the dialog was made; none when there was no file.
+    std::optional<std::string> FFileAsFound;
 
     std::string FApp;
     std::string FIniFile;

@@ -100,7 +100,7 @@ void TOptions::SetGoParking(bool Value) {
 
 void TOptions::cmbAppChange() {
     FApp = cmbApp.Text();
-    TXMLIniFile ini(FXMLIniFile, FServices.Formats);
+    TXMLIniFile ini(FServices.Files, FXMLIniFile, FServices.Formats);
     if (!ini.OpenNode(SectionRegistry, false))
         return;
     // Shown as well, so that what OK saves is what the user sees.

@@ -54,7 +54,8 @@ void TOptions::LayOut() {
     PageControl1.SetActivePageIndex(0);
 
     PlaceLabel(Label7, 9, 12, "Parent App");
-    PlaceCombo(cmbApp, 85, 9, 89, {"CALSAT32"});
+    // Wide enough for "CALSAT32" in the fallback font too.
+    PlaceCombo(cmbApp, 85, 9, 116, {"CALSAT32"});
     cmbApp.SetText("CALSAT32");
     PlaceLabel(Label16, 9, 36, "INIFILE");
     edtInifile.SetBounds(8, 56, 265, 23);

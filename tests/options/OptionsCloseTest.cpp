@@ -93,6 +93,19 @@ TEST_F(OptionsClose, CancelIsRefusedOnceAFailedOkHasWrittenTheSettings) {
     EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "Com PortのPort No.が誤っています"));
 }
 
+TEST_F(OptionsClose, CancelChecksASetUpThatAFailedSaveWrotePartWay) {
+    auto dialog = Create();
+    dialog->SetIniFile("D:\\gone.ini");
+    files.renamesBeforeFailure = 2; // the placement and /Options/App reach the file
+    EXPECT_FALSE(Press(*dialog, dialog->btnOk0));
+    ASSERT_EQ(Stored()["/Options/App"]["Inifile"], "D:\\gone.ini");
+    ASSERT_EQ(messages.shown.size(), 1u) << "the failed save";
+    files.renamesBeforeFailure = -1;
+    EXPECT_FALSE(Press(*dialog, dialog->btnCancel0));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "InifileのD:\\gone.ini ファイルが見つかりません");
+}
+
 TEST_F(OptionsClose, EnterIsOkAndEscIsCancelOnEveryPage) {
     for (int page = 0; page < 3; ++page) {
         for (Key key : {vkReturn, vkEscape}) {
@@ -106,7 +119,46 @@ TEST_F(OptionsClose, EnterIsOkAndEscIsCancelOnEveryPage) {
     }
 }
 
-class OptionsFirstStart : public OptionsTest {};
+class OptionsFirstStart : public OptionsTest {
+protected:
+    // What the main window's first store leaves, with a key the user wrote by hand.
+    void SetUp() override {
+        OptionsTest::SetUp();
+        Store({{"/Main", {{"Left", "5"}}}, {"/Options/App", {{"Inifile", "D:\\sat.ini"}}}});
+        files.files.insert("D:\\sat.ini");
+        found = files.disk.at(File());
+        files.calls.clear();
+    }
+    // The calls that changed the disk.
+    std::vector<std::string> Writes() const {
+        std::vector<std::string> writes;
+        for (const std::string& call : files.calls)
+            if (call.rfind("Exists", 0) != 0 && call.rfind("ReadAll", 0) != 0 &&
+                call.rfind("ResolvedPath", 0) != 0)
+                writes.push_back(call);
+        return writes;
+    }
+    std::string found;
+};
+
+TEST_F(OptionsFirstStart, CancelWritesNothingAtAll) {
+    auto dialog = Create();
+    ASSERT_TRUE(dialog->FirstStart());
+    dialog->PageControl1.SelectPage(2);
+    EXPECT_TRUE(Press(*dialog, dialog->btnCancel1));
+    EXPECT_EQ(Writes(), std::vector<std::string>{});
+    EXPECT_EQ(files.disk.at(File()), found);
+}
+
+TEST_F(OptionsFirstStart, CancelAfterAFailedOkLeavesTheFileAsItWas) {
+    SetPorts({});
+    auto dialog = Create();
+    EXPECT_FALSE(Press(*dialog, dialog->btnOk0));
+    ASSERT_EQ(Stored().count("/Options/Com"), 1u) << "OK writes before its check";
+    EXPECT_TRUE(Press(*dialog, dialog->btnCancel0));
+    EXPECT_EQ(files.disk.at(File()), found);
+    EXPECT_TRUE(Create()->FirstStart()) << "the dialog opens again at the next start";
+}
 
 TEST_F(OptionsFirstStart, CancelLeavesWithoutTheCheckEvenAfterAFailedOk) {
     SetPorts({});

@@ -1,5 +1,5 @@
-// The Options dialog on a scratch settings file, with a machine whose files, registry keys
-// and serial ports are fakes, and the main window's controller on a fake serial line.
+// The Options dialog on a machine whose files (the settings file too), registry keys and
+// serial ports are fakes, and the main window's controller on a fake serial line.
 #pragma once
 
 #include "settings/uOptions.h"
@@ -41,8 +41,8 @@ protected:
 
     // A file of just these keys, as strings (the readers of integers and booleans take their text).
     void Store(const StoredKeys& sections) {
-        std::filesystem::remove(test::Utf8Path(File()));
-        TXMLIniFile ini(File(), LocaleFormats::US());
+        files.disk.erase(File());
+        TXMLIniFile ini(files, File(), LocaleFormats::US());
         for (const auto& [section, keys] : sections) {
             ini.OpenNode(section, true);
             for (const auto& [key, text] : keys)
@@ -52,8 +52,8 @@ protected:
     }
 
     // Every key of the file with its text, by section path.
-    StoredKeys Stored() const {
-        TXMLIniFile ini(File(), LocaleFormats::US());
+    StoredKeys Stored() {
+        TXMLIniFile ini(files, File(), LocaleFormats::US());
         StoredKeys out;
         Collect(ini.RootNode(), "", out);
         return out;

@@ -51,6 +51,18 @@ void Win32PageControlPeer::Update() {
     }
     if (TabCtrl_GetCurSel(tabs_) != pages_.ActivePageIndex())
         TabCtrl_SetCurSel(tabs_, pages_.ActivePageIndex());
+    PlaceSheets();
+}
+
+// A sheet placed before the tabs had their captions and font took the display area of an
+// empty tab control, which lies over the tabs.
+void Win32PageControlPeer::PlaceSheets() {
+    const RECT area = SheetArea();
+    for (const TabSheet* sheet : pages_.Pages())
+        if (const IPeer* peer = sheet->Peer(); peer && peer->Handle())
+            SetWindowPos(reinterpret_cast<HWND>(peer->Handle()), nullptr, area.left, area.top,
+                         area.right - area.left, area.bottom - area.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT Win32PageControlPeer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

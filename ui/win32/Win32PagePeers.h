@@ -24,6 +24,8 @@ protected:
     void Update() override;
 
 private:
+    void PlaceSheets();
+
     PageControl& pages_;
     HWND tabs_ = nullptr;
     std::vector<std::string> captions_;

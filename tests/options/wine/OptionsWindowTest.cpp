@@ -4,6 +4,9 @@
 #include "ui/Timer.h"
 #include "ui/win32/Win32Host.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gmock/gmock.h>
 
 #include <cstdlib>
@@ -67,6 +70,55 @@ TEST_F(OptionsWindow, OpensCentredOnTheLastPageWithItsControls) {
     EXPECT_THAT(texts, IsSupersetOf({"Application", "GS232", "COM port", "Port No.", "Flow Cotorol",
                                      "Refer・・", "Get Position", "Go to Parking",
                                      "Elevation rotator", "Ok", "Cancel", "COM3"}));
+}
+
+HWND WindowOf(const Control& control) {
+    return reinterpret_cast<HWND>(control.Peer()->Handle());
+}
+
+TEST_F(OptionsWindow, TheOpenPageSitsBelowTheTabsFromTheFirstPaint) {
+    for (int page : {0, 2}) {
+        Store({{"/Options", {{"TabIndex", std::to_string(page)}}},
+               {"/Options/Com", {{"ComPort", "COM3"}}}});
+        auto dialog = Create(shown);
+        RECT sheet{}, area{};
+        ShowAndThen(*dialog, [&] {
+            const HWND pages = WindowOf(dialog->PageControl1);
+            const HWND tabs = FindWindowExW(pages, nullptr, WC_TABCONTROLW, nullptr);
+            GetClientRect(tabs, &area);
+            TabCtrl_AdjustRect(tabs, FALSE, &area);
+            GetWindowRect(WindowOf(*dialog->PageControl1.Pages()[size_t(page)]), &sheet);
+            MapWindowPoints(nullptr, pages, reinterpret_cast<POINT*>(&sheet), 2);
+            dialog->btnOk0.Click();
+        });
+        EXPECT_EQ(std::vector<LONG>({sheet.left, sheet.top, sheet.right, sheet.bottom}),
+                  std::vector<LONG>({area.left, area.top, area.right, area.bottom}))
+            << "page " << page << ": the tab control's display area";
+        EXPECT_GE(area.top, 15) << "a row of tabs high enough for their captions";
+    }
+}
+
+TEST_F(OptionsWindow, TheParentAppBoxShowsCalsat32Whole) {
+    Store({{"/Options/Com", {{"ComPort", "COM3"}}}});
+    auto dialog = Create(shown);
+    LONG room = 0;
+    SIZE text{};
+    ShowAndThen(*dialog, [&] {
+        const HWND box = WindowOf(dialog->cmbApp);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(box, &info));
+        room = info.rcItem.right - info.rcItem.left;
+        const HDC dc = GetDC(box);
+        const HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc, L"CALSAT32", 8, &text);
+        SelectObject(dc, old);
+        ReleaseDC(box, dc);
+        dialog->btnOk0.Click();
+    });
+    // The edit box inside keeps a margin of a few pixels on each side.
+    EXPECT_GE(room, text.cx + 6) << "text " << text.cx << " px";
 }
 
 } // namespace
