@@ -258,13 +258,22 @@ class Stage:
         if os.path.exists(self.pulled_flag):
             os.remove(self.pulled_flag)
 
-    def refused_writes(self):
-        """What the program tried to send while the adapter was out, one text per write."""
+    def adapter_events(self):
+        """What tty-fault saw while the adapter was out, in order: ("pulled", call) when a
+        descriptor first failed, ("write", text) per refused write, ("closed", "") when the
+        program let a failed descriptor go."""
         try:
             with open(self.tty_fault_log) as f:
-                return [l.split(" write ", 1)[1].rstrip("\n") for l in f if " write " in l]
+                lines = f.read().splitlines()
         except FileNotFoundError:
             return []
+        events = []
+        for line in lines:
+            words = line.split(" ", 5)  # pid P fd N EVENT [REST]
+            if len(words) >= 5:
+                rest = words[5] if len(words) > 5 else ""
+                events.append((words[4], rest[3:] if words[4] == "pulled" else rest))
+        return events
 
     def list_serial_port(self, port="com9"):
         """Lists PORT in the serial-port map, as a real port's driver does, so the Options

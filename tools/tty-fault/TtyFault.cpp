@@ -3,8 +3,9 @@
 //
 //   ZT_TTY_FAULT_DEVICE   the device, or a symlink to it (its last target is remembered)
 //   ZT_TTY_FAULT_TRIGGER  while this file exists, every call on the device fails
-//   ZT_TTY_FAULT_LOG      optional: one line per descriptor that was made to fail, and
-//                         one per write refused on the device, with its bytes
+//   ZT_TTY_FAULT_LOG      optional: one line per descriptor that was made to fail, one
+//                         per write refused on the device (with its bytes), and one when
+//                         a failed descriptor is closed
 //
 // A descriptor that failed once stays failed until it is closed, as a removed device's
 // handle stays dead on Windows after the adapter is plugged back: only a new open works.
@@ -168,8 +169,11 @@ int dup2(int fd, int to) {
 
 int close(int fd) {
     static const auto real = Next<int (*)(int)>("close");
-    if (fd >= 0 && fd < MaxFd)
-        Dead[fd] = false;
+    if (fd >= 0 && fd < MaxFd && Dead[fd].exchange(false)) {
+        char line[64];
+        Log(line, std::snprintf(line, sizeof line, "pid %d fd %d closed\n",
+                                static_cast<int>(getpid()), fd));
+    }
     return real(fd);
 }
 
