@@ -11,16 +11,14 @@ Win32NamedMutex::Win32NamedMutex(const std::string& name)
 
 Win32NamedMutex::~Win32NamedMutex() {
     if (owned_)
-        ::ReleaseMutex(handle_);
-    if (handle_)
-        ::CloseHandle(handle_);
+        ::ReleaseMutex(handle_.Get());
 }
 
 bool Win32NamedMutex::TryAcquire() {
     if (owned_ || !handle_)
         return owned_;
     // An abandoned mutex (its last owner died) is ours now.
-    const DWORD r = ::WaitForSingleObject(handle_, 0);
+    const DWORD r = ::WaitForSingleObject(handle_.Get(), 0);
     owned_ = r == WAIT_OBJECT_0 || r == WAIT_ABANDONED;
     return owned_;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/INamedMutex.h"
+#include "platform/win32/UniqueHandle.h"
 
 #include <string>
 
@@ -16,7 +17,7 @@ public:
     bool TryAcquire() override;
 
 private:
-    void* handle_;
+    UniqueHandle handle_;
     bool owned_ = false;
 };
 
