@@ -16,6 +16,10 @@ namespace zt {
 class ISerialDevice;
 class TCPortX;
 
+// Who gave a command: the timer's repeated queries and moves report a dead link once per
+// outage; a command the user gave reports its failure every time.
+enum class TCaller { Timer, User };
+
 class TGS232 {
 public:
     // A link object is made at once but not opened. device, uiThread, messages and formats
@@ -27,22 +31,35 @@ public:
     TGS232& operator=(const TGS232&) = delete;
 
     // Opens the link with the "/Options/Com" settings of the settings file FileName, then
-    // sends a lone CR, "S" and the speed. Call only while not Opend.
+    // sends a lone CR, "S" and the speed. Call only while not Opend. false: the port did not
+    // open, and the user has been told; a device lost during the sequence leaves LinkLost.
     bool Open(const std::string& FileName);
     // Park: send the parking position and wait 500 ms (messages keep flowing) first.
+    // Never throws: whatever fails, the link is closed and destroyed afterwards, with at most
+    // one message (the parking command's).
     void Close(bool Park);
-    void DoCmd(const std::string& Cmd);
+    void DoCmd(const std::string& Cmd, TCaller Caller = TCaller::User);
     void DoRecv(int Len, std::string& Reply);
-    void Stop();
-    void GotoParking();
+    void Stop(TCaller Caller = TCaller::User);
+    void GotoParking(TCaller Caller = TCaller::User);
     // Az, El: the antenna's direction; kept unless a position was read (999 after an
     // unexpected failure).
-    bool GetPos(int& Az, int& El);
+    bool GetPos(int& Az, int& El, TCaller Caller = TCaller::Timer);
 
     // At the start of each pass: chooses the rotate mode and begins the pass.
     void JudgeRotatorMode(int AzOffset, double AosAz, double MaxAz, double LosAz);
     // Sends the rotator towards the satellite; false only after LOS below the horizon.
     bool Move(int SatAz, int SatEl);
+
+    // The port failed as a removed device's does: the link has been closed (not Opend), the
+    // timer's calls do nothing until Reconnect brings it back, and Open or Close end it.
+    bool LinkLost() const { return FLinkLost; }
+    // Tries once, with no message box, to open the port of /Options/Com in FileName again
+    // and sends the opening sequence. true when the link is open again.
+    bool Reconnect(const std::string& FileName);
+    // Also accept a GS-232B's replies, "AZ=aaa  EL=eee" and "AZ=aaa".
+    bool Gs232BReplies() const { return FGs232BReplies; }
+    void SetGs232BReplies(bool Value) { FGs232BReplies = Value; }
 
     bool Opend() const { return FOpend; }
     TAzRotator AzRotator() const { return FAzRotator; }
@@ -57,8 +74,10 @@ public:
     bool ZeroPathOrbit() const { return FZeroPathOrbit; }
     int ParkingAz() const { return FParkingAz; }
     void SetParkingAz(int Value) { FParkingAz = Value; }
+    // Kept reduced to -359..359 with its sign, so that no sum with it overflows and a
+    // negative offset still reaches into a 450-degree rotator's overlap when parking.
     int AzOffset() const { return FAzOffset; }
-    void SetAzOffset(int Value) { FAzOffset = Value; }
+    void SetAzOffset(int Value) { FAzOffset = Value % 360; }
     // Stored for the caller; no operation here consults it.
     bool GoParking() const { return FGpParking; }
     void SetGoParking(bool Value) { FGpParking = Value; }
@@ -69,11 +88,26 @@ public:
     void SetRotateSpeed(int Value) { FRotateSpeed = Value; }
 
 private:
-    bool OpenPort(const std::string& FileName);
-    void ClosePort();
-    void ReceiveText(int Len, std::string& Text);
-    void SendCommand(const std::string& Text);
-    void ReportLinkFailure(bool& shown, const char* text);
+    // A failure of the link as the user is told of it, and whether this outage has been.
+    struct TLinkReport {
+        const char* Text;
+        bool Shown = false;
+    };
+
+    bool OpenPort(const std::string& FileName, bool Quiet);
+    // The opening sequence, each command through send: a lone CR between two clears, "S",
+    // the speed.
+    template <class Send> void Greet(Send send);
+    // Closes and destroys the link, whatever fails.
+    void DropLink();
+    // The device is gone: the link with it, until Reconnect.
+    void LoseLink();
+    void ReceiveText(int Len, std::string& Text, TCaller Caller);
+    void SendCommand(const std::string& Text, TCaller Caller);
+    // Runs exchange on the link; on failure reports it to the user by the rules of Caller,
+    // and closes a link whose device is gone.
+    template <class Exchange> void OnLink(TCaller Caller, TLinkReport& Report, Exchange exchange);
+    // A device found gone loses the link; other failures are thrown.
     void ClearPort();
     // The parking azimuth in rotator degrees, inside the rotator's travel.
     int ParkingRotatorAz() const;
@@ -85,9 +119,10 @@ private:
     MonotonicNow FNow;
 
     std::unique_ptr<TCPortX> CPortX;
-    // A send or receive failure already reported, and not followed by a success since.
-    bool FSendFailureShown = false;
-    bool FRecvFailureShown = false;
+    TLinkReport FSendFailure{"Send Error"};
+    TLinkReport FRecvFailure{"Recv Error"};
+    bool FLinkLost = false;
+    bool FGs232BReplies = false;
 
 public:
     // The satellite direction of the last command Move sent, and the pass's progress.

@@ -53,16 +53,22 @@ const char* QueryCommand(PositionQuery query) {
     return query == PositionQuery::Az ? "C" : "C2";
 }
 
-bool AcceptedReplyLength(PositionQuery query, std::size_t length) {
+bool AcceptedReplyLength(PositionQuery query, std::size_t length, bool gs232b) {
+    // "AZ=aaa" with its line end is as long as "+0aaa" with its own.
     return query == PositionQuery::Az ? (length == 7 || length == 8)
-                                      : (length == 12 || length == 15);
+                                      : (length == 12 || length == 15 || (gs232b && length == 16));
 }
 
-RotatorReading ReadRotatorPosition(const std::string& reply, PositionQuery query) {
+RotatorReading ReadRotatorPosition(const std::string& reply, PositionQuery query, bool gs232b) {
     const std::string s = WorkingText(reply);
     RotatorReading r;
     std::string az, el;
-    if (query == PositionQuery::Az) {
+    if (gs232b && Chars(s, 1, 3) == "AZ=") {
+        if (query == PositionQuery::AzEl && Chars(s, 9, 11) != "EL=")
+            return r;
+        az = Chars(s, 4, 6);
+        el = query == PositionQuery::AzEl ? Chars(s, 12, 14) : "0";
+    } else if (query == PositionQuery::Az) {
         if (Chars(s, 1, 2) != "AZ" && Chars(s, 7, 8) != "EL" && Chars(s, 7, 8) != "00")
             return r;
         az = Trim(Chars(s, 3, 5));

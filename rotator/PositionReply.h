@@ -10,8 +10,9 @@ enum class PositionQuery { Az, AzEl }; // "C" and "C2"
 
 const char* QueryCommand(PositionQuery query);
 
-// Replies of any other length are not looked at.
-bool AcceptedReplyLength(PositionQuery query, std::size_t length);
+// Replies of any other length are not looked at. gs232b: a GS-232B's replies are accepted
+// too, "AZ=aaa  EL=eee" and "AZ=aaa" followed by CR or CR LF.
+bool AcceptedReplyLength(PositionQuery query, std::size_t length, bool gs232b = false);
 
 struct RotatorReading {
     bool Converted = false; // both numbers read in full
@@ -19,7 +20,8 @@ struct RotatorReading {
     int El = 0;
 };
 
-RotatorReading ReadRotatorPosition(const std::string& reply, PositionQuery query);
+RotatorReading ReadRotatorPosition(const std::string& reply, PositionQuery query,
+                                   bool gs232b = false);
 
 struct Direction {
     int Az = 0;

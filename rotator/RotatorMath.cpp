@@ -9,6 +9,10 @@ int Azimuth360(int degrees) {
     return r < 0 ? r + 360 : r;
 }
 
+int AzimuthDifference(int az, int offset) {
+    return Azimuth360(az % 360 - offset % 360);
+}
+
 std::string PointCommand(int az, int el) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "W%.3d %.3d", az, el);

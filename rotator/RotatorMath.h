@@ -8,6 +8,8 @@ namespace zt {
 // Floored modulo 360: 0..359 also for negative differences, which a rotator's three-digit
 // fields cannot carry.
 int Azimuth360(int degrees);
+// Azimuth360(az - offset), for any two values without overflow.
+int AzimuthDifference(int az, int offset);
 
 // "W%.3d %.3d" and "M%.3d": at least three digits, a minus sign before them when negative.
 std::string PointCommand(int az, int el);
