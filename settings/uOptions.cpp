@@ -113,9 +113,13 @@ void TOptions::LoadOptions() {
     number(KeyRotateSpeed, 1, [this](int v) { SetRotaterSpeed(v); });
     number(KeyParkingAz, 0, [this](int v) { SetParkingAz(v); });
     number(KeyParkingEl, 0, [this](int v) { SetParkingEl(v); });
-    LoadKey(
-        messages, [&] { return ini.ReadBool(KeyGoParking, true); }, true,
-        [this](bool v) { SetGoParking(v); });
+    const auto flag = [&](const char* key, bool Default, void (TOptions::*set)(bool)) {
+        LoadKey(
+            messages, [&] { return ini.ReadBool(key, Default); }, Default,
+            [&](bool v) { (this->*set)(v); });
+    };
+    flag(KeyGoParking, true, &TOptions::SetGoParking);
+    flag(KeyGs232BReplies, false, &TOptions::SetGs232BReplies);
 }
 
 void TOptions::SavePlacement() {
@@ -157,6 +161,7 @@ void TOptions::SaveOptions() {
     ini.WriteInteger(KeyParkingAz, FParkingAz);
     ini.WriteInteger(KeyParkingEl, FParkingEl);
     ini.WriteBool(KeyGoParking, FGoParking);
+    ini.WriteBool(KeyGs232BReplies, FGs232BReplies);
     ini.CloseNode();
     ini.UpdateFile();
 }

@@ -79,6 +79,8 @@ public:
     void SetParkingEl(int Value);
     bool GoParking() const { return FGoParking; }
     void SetGoParking(bool Value);
+    bool Gs232BReplies() const { return FGs232BReplies; }
+    void SetGs232BReplies(bool Value);
     const std::string& XMLIniFile() const { return FXMLIniFile; }
     // The settings had never been confirmed when the dialog was made: there is no working
     // set-up to protect, so Cancel leaves without the closing check.
@@ -136,6 +138,7 @@ public:
     Button btnOk2{tabGs232};
     Button btnCancel2{tabGs232};
     RadioGroup rgpElevation{tabGs232};
+    CheckBox cbxGs232BReplies{tabGs232};
 
     Label Label1{tabCom};
     ComboBox cmbComPort{tabCom};
@@ -194,6 +197,7 @@ private:
     int FParkingAz = 0;
     int FParkingEl = 0;
     bool FGoParking = false;
+    bool FGs232BReplies = false;
     std::string FXMLIniFile;
 };
 

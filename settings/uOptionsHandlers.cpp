@@ -98,6 +98,11 @@ void TOptions::SetGoParking(bool Value) {
     cbxGoParking.SetChecked(Value);
 }
 
+void TOptions::SetGs232BReplies(bool Value) {
+    FGs232BReplies = Value;
+    cbxGs232BReplies.SetChecked(Value);
+}
+
 void TOptions::cmbAppChange() {
     FApp = cmbApp.Text();
     TXMLIniFile ini(FServices.Files, FXMLIniFile, FServices.Formats);
@@ -187,6 +192,7 @@ void TOptions::ConnectEdits() {
             FRotateSpeed = cmbRotateSpeed.ItemIndex();
     };
     cbxGoParking.OnClick = [this] { FGoParking = cbxGoParking.Checked(); };
+    cbxGs232BReplies.OnClick = [this] { FGs232BReplies = cbxGs232BReplies.Checked(); };
 }
 
 } // namespace zt

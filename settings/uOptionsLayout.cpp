@@ -97,6 +97,9 @@ void TOptions::LayOut() {
     PlaceButton(btnGetPosition, 133, 12, 110, 28, "Get Position");
     cbxGoParking.SetBounds(133, 46, 110, 17);
     cbxGoParking.SetCaption("Go to Parking");
+    // Controllers that answer in the GS-232B style ("AZ=aaa  EL=eee").
+    cbxGs232BReplies.SetBounds(196, 9, 140, 17);
+    cbxGs232BReplies.SetCaption("GS-232B replies");
     btnOk2.SetBounds(272, 45, 57, 33);
     btnCancel2.SetBounds(272, 89, 57, 33);
     MakeOkCancel(btnOk2, btnCancel2);

@@ -27,7 +27,8 @@ const StoredKeys Configured = {
       {"RotateSpeed", "3"},
       {"ParkingAz", "270"},
       {"ParkingEl", "90"},
-      {"GoParking", "0"}}},
+      {"GoParking", "0"},
+      {"GS232BReplies", "-1"}}},
 };
 
 class OptionsLoadSave : public OptionsTest {
@@ -48,6 +49,7 @@ TEST_F(OptionsLoadSave, OkAtOnceWritesBackExactlyWhatWasLoaded) {
     EXPECT_EQ(dialog->rgpAzimuth.ItemIndex(), 1);
     EXPECT_EQ(dialog->cmbRotateSpeed.Text(), "High");
     EXPECT_FALSE(dialog->cbxGoParking.Checked());
+    EXPECT_TRUE(dialog->cbxGs232BReplies.Checked());
     ASSERT_TRUE(Press(*dialog, dialog->btnOk0)); // lower-case com3 is the listed COM3
     EXPECT_EQ(dialog->GetModalResult(), ModalResult::Ok);
     StoredKeys expected = Configured;
@@ -84,7 +86,8 @@ TEST_F(OptionsLoadSave, FreshFileGetsTheDialogDefaultsAndTheFirstListedPort) {
                                                   {"RotateSpeed", "1"},
                                                   {"ParkingAz", "0"},
                                                   {"ParkingEl", "0"},
-                                                  {"GoParking", "-1"}}));
+                                                  {"GoParking", "-1"},
+                                                  {"GS232BReplies", "0"}}));
 }
 
 TEST_F(OptionsLoadSave, RadioGroupsWriteTheChosenOrdinals) {
@@ -127,6 +130,7 @@ TEST_F(OptionsLoadSave, EditsInEveryBoxReachWhatOkWrites) {
     dialog->edtParkingAz.EnterText("15");
     dialog->edtParkingEl.EnterText("30");
     dialog->cbxGoParking.Click();
+    dialog->cbxGs232BReplies.Click();
     ASSERT_TRUE(Press(*dialog, dialog->btnOk0));
     StoredKeys stored = Stored();
     EXPECT_EQ(stored["/Options/App"]["Inifile"], DefaultIni);
@@ -140,20 +144,24 @@ TEST_F(OptionsLoadSave, EditsInEveryBoxReachWhatOkWrites) {
     EXPECT_EQ(stored["/Options/GS232"]["ParkingAz"], "15");
     EXPECT_EQ(stored["/Options/GS232"]["ParkingEl"], "30");
     EXPECT_EQ(stored["/Options/GS232"]["GoParking"], "-1");
+    EXPECT_EQ(stored["/Options/GS232"]["GS232BReplies"], "0");
 }
 
 TEST_F(OptionsLoadSave, UnreadableNumberIsReportedAndTheKeysAfterItStillLoad) {
     StoredKeys bad = Configured;
     bad["/Options/Com"]["BaudRate"] = "fast";
     bad["/Options/GS232"]["GoParking"] = "maybe";
+    bad["/Options/GS232"]["GS232BReplies"] = "yes";
     Store(bad);
     auto dialog = Create();
     EXPECT_EQ(messages.texts(), (std::vector<std::string>{"''fast'' は整数ではありません",
-                                                          "'maybe' は正しい論理型ではありません"}));
+                                                          "'maybe' は正しい論理型ではありません",
+                                                          "'yes' は正しい論理型ではありません"}));
     EXPECT_EQ(dialog->BaudRate(), 9600);
     EXPECT_EQ(dialog->Parity(), "Even");
     EXPECT_EQ(dialog->ParkingEl(), 90);
     EXPECT_TRUE(dialog->GoParking());
+    EXPECT_FALSE(dialog->Gs232BReplies());
 }
 
 TEST_F(OptionsLoadSave, PlacementChoosesThePageAndCentresAnUnplacedDialog) {

@@ -67,9 +67,10 @@ TEST_F(OptionsWindow, OpensCentredOnTheLastPageWithItsControls) {
     const int width = rect->Right - rect->Left, height = rect->Bottom - rect->Top;
     EXPECT_LE(std::abs(rect->Left - (screen.width - width) / 2), 1);
     EXPECT_LE(std::abs(rect->Top - (screen.height - height) / 2), 1);
-    EXPECT_THAT(texts, IsSupersetOf({"Application", "GS232", "COM port", "Port No.", "Flow Cotorol",
-                                     "Refer・・", "Get Position", "Go to Parking",
-                                     "Elevation rotator", "Ok", "Cancel", "COM3"}));
+    EXPECT_THAT(texts,
+                IsSupersetOf({"Application", "GS232", "COM port", "Port No.", "Flow Cotorol",
+                              "Refer・・", "Get Position", "Go to Parking", "GS-232B replies",
+                              "Elevation rotator", "Ok", "Cancel", "COM3"}));
 }
 
 HWND WindowOf(const Control& control) {
