@@ -48,5 +48,12 @@ private:
 using UniqueHandle = UniqueOwner<HANDLE, &CloseHandle>;
 using UniqueRegKey = UniqueOwner<HKEY, &RegCloseKey>;
 using UniqueWindow = UniqueOwner<HWND, &DestroyWindow>;
+template <class H> using UniqueGdiObject = UniqueOwner<H, &DeleteObject>;
+
+inline void ReleaseScreenDc(HDC dc) {
+    ReleaseDC(nullptr, dc);
+}
+// GetDC(nullptr)'s device context of the whole screen.
+using UniqueScreenDc = UniqueOwner<HDC, &ReleaseScreenDc>;
 
 } // namespace zt

@@ -2,6 +2,8 @@
 
 #include "platform/win32/Utf16.h"
 
+#include <utility>
+
 namespace zt {
 
 namespace {
@@ -23,43 +25,36 @@ std::string FromRegistryText(std::wstring text) {
 
 } // namespace
 
-Win32Registry::~Win32Registry() {
-    CloseKey();
-}
-
 bool Win32Registry::OpenKey(const std::string& path) {
     const bool absolute = !path.empty() && path.front() == '\\';
-    const HKEY base = absolute || !current ? HKEY_CURRENT_USER : current;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(base, WithoutLeadingBackslash(path).c_str(), 0, KEY_READ, &key) !=
+    const HKEY base = absolute || !current_ ? HKEY_CURRENT_USER : current_.Get();
+    UniqueRegKey key;
+    if (RegOpenKeyExW(base, WithoutLeadingBackslash(path).c_str(), 0, KEY_READ, key.Receive()) !=
         ERROR_SUCCESS)
         return false;
-    CloseKey();
-    current = key;
+    current_ = std::move(key);
     return true;
 }
 
 void Win32Registry::CloseKey() {
-    if (current)
-        RegCloseKey(current);
-    current = nullptr;
+    current_.Reset();
 }
 
 std::string Win32Registry::ReadString(const std::string& name) {
-    if (!current)
+    if (!current_)
         return {};
     const std::wstring wname = ToUtf16(name);
     // The value may grow between the size query and the read; try again then.
     for (int attempt = 0; attempt < 3; ++attempt) {
         DWORD type = 0;
         DWORD bytes = 0;
-        if (RegQueryValueExW(current, wname.c_str(), nullptr, &type, nullptr, &bytes) !=
+        if (RegQueryValueExW(current_.Get(), wname.c_str(), nullptr, &type, nullptr, &bytes) !=
                 ERROR_SUCCESS ||
             !IsText(type))
             return {};
         std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
         DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        const LONG rc = RegQueryValueExW(current, wname.c_str(), nullptr, &type,
+        const LONG rc = RegQueryValueExW(current_.Get(), wname.c_str(), nullptr, &type,
                                          reinterpret_cast<BYTE*>(text.data()), &size);
         if (rc == ERROR_MORE_DATA)
             continue;
@@ -72,38 +67,34 @@ std::string Win32Registry::ReadString(const std::string& name) {
 }
 
 bool Win32Registry::KeyOpens(const std::string& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, WithoutLeadingBackslash(path).c_str(), 0, KEY_ALL_ACCESS,
-                      &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    UniqueRegKey key;
+    return RegOpenKeyExW(HKEY_CURRENT_USER, WithoutLeadingBackslash(path).c_str(), 0,
+                         KEY_ALL_ACCESS, key.Receive()) == ERROR_SUCCESS;
 }
 
 std::vector<std::string> Win32Registry::LocalMachineStrings(const std::string& path) {
     std::vector<std::string> strings;
-    HKEY key = nullptr;
+    UniqueRegKey key;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, WithoutLeadingBackslash(path).c_str(), 0, KEY_READ,
-                      &key) != ERROR_SUCCESS)
+                      key.Receive()) != ERROR_SUCCESS)
         return strings;
     DWORD maxName = 0;
     DWORD maxData = 0;
-    RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &maxName,
-                     &maxData, nullptr, nullptr);
+    RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                     &maxName, &maxData, nullptr, nullptr);
     std::wstring name(maxName + 1, L'\0');
     std::wstring data(maxData / sizeof(wchar_t) + 1, L'\0');
     for (DWORD index = 0;; ++index) {
         DWORD nameLen = static_cast<DWORD>(name.size());
         DWORD dataSize = static_cast<DWORD>(data.size() * sizeof(wchar_t));
         DWORD type = 0;
-        const LONG rc = RegEnumValueW(key, index, name.data(), &nameLen, nullptr, &type,
+        const LONG rc = RegEnumValueW(key.Get(), index, name.data(), &nameLen, nullptr, &type,
                                       reinterpret_cast<BYTE*>(data.data()), &dataSize);
         if (rc != ERROR_SUCCESS)
             break;
         if (type == REG_SZ)
             strings.push_back(FromRegistryText(data.substr(0, dataSize / sizeof(wchar_t))));
     }
-    RegCloseKey(key);
     return strings;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/IRegistry.h"
-
-#include <windows.h>
+#include "platform/win32/UniqueHandle.h"
 
 namespace zt {
 
@@ -11,7 +10,6 @@ public:
     Win32Registry() = default;
     Win32Registry(const Win32Registry&) = delete;
     Win32Registry& operator=(const Win32Registry&) = delete;
-    ~Win32Registry() override;
 
     bool OpenKey(const std::string& path) override;
     void CloseKey() override;
@@ -20,7 +18,7 @@ public:
     std::vector<std::string> LocalMachineStrings(const std::string& path) override;
 
 private:
-    HKEY current = nullptr;
+    UniqueRegKey current_;
 };
 
 } // namespace zt

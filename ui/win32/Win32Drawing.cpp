@@ -33,15 +33,13 @@ void DrawArrow(HDC dc, const RECT& r, Glyph glyph, bool enabled) {
         const POINT p = Turned(rightArrow[i], glyph);
         points[i] = {left + p.x, top + p.y};
     }
-    const HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(clSilver));
-    const HBRUSH brush = CreateSolidBrush(ToColorRef(enabled ? clBlack : clGray));
-    const HGDIOBJ oldPen = SelectObject(dc, pen);
-    const HGDIOBJ oldBrush = SelectObject(dc, brush);
+    const UniqueGdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, ToColorRef(clSilver)));
+    const UniqueGdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(enabled ? clBlack : clGray)));
+    const HGDIOBJ oldPen = SelectObject(dc, pen.Get());
+    const HGDIOBJ oldBrush = SelectObject(dc, brush.Get());
     Polygon(dc, points, static_cast<int>(std::size(points)));
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
-    DeleteObject(pen);
-    DeleteObject(brush);
 }
 
 void DrawShapes(HDC dc, Win32Gdi& gdi, POINT origin, const std::vector<Shape>& shapes) {

@@ -20,11 +20,12 @@ struct Probe {
 
 // What the font the mapper gives for this face is and can show.
 Probe ProbeFace(const std::wstring& face) {
-    const HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-    const HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
+    const UniqueGdiObject<HFONT> font(CreateFontW(
+        -16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+    const UniqueScreenDc screen(GetDC(nullptr));
+    const HDC dc = screen.Get();
+    const HGDIOBJ old = SelectObject(dc, font.Get());
     WORD glyphs[3] = {};
     GetGlyphIndicesW(dc, L"A\x3042\x56fd", 3, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
     wchar_t given[LF_FACESIZE] = {};
@@ -32,8 +33,6 @@ Probe ProbeFace(const std::wstring& face) {
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
     return {.installed = lstrcmpiW(given, face.c_str()) == 0,
             // the flag's name says the opposite of what it means
             .proportional = (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) != 0,
@@ -55,9 +54,8 @@ std::vector<std::wstring> InstalledFamilies() {
     std::vector<std::wstring> faces;
     LOGFONTW all{};
     all.lfCharSet = DEFAULT_CHARSET;
-    const HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(dc, &all, CollectFamily, reinterpret_cast<LPARAM>(&faces), 0);
-    ReleaseDC(nullptr, dc);
+    const UniqueScreenDc screen(GetDC(nullptr));
+    EnumFontFamiliesExW(screen.Get(), &all, CollectFamily, reinterpret_cast<LPARAM>(&faces), 0);
     return faces;
 }
 
@@ -83,13 +81,6 @@ bool Japanese(std::wstring_view text) {
 }
 
 } // namespace
-
-Win32Gdi::~Win32Gdi() {
-    for (auto& [key, font] : fonts_)
-        DeleteObject(font);
-    for (auto& [key, brush] : brushes_)
-        DeleteObject(brush);
-}
 
 const Win32Gdi::Faces& Win32Gdi::FacesFor(const std::string& name) {
     if (auto it = faces_.find(name); it != faces_.end())
@@ -128,12 +119,12 @@ const Win32Gdi::Faces& Win32Gdi::FacesFor(const std::string& name) {
 HFONT Win32Gdi::Make(const std::wstring& face, int height, bool bold) {
     const auto key = std::make_tuple(face, height, bold);
     if (auto it = fonts_.find(key); it != fonts_.end())
-        return it->second;
-    const HFONT handle =
-        CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-    return fonts_[key] = handle;
+        return it->second.Get();
+    auto& font = fonts_[key];
+    font.Reset(CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+    return font.Get();
 }
 
 HFONT Win32Gdi::FontFor(const Font& font, std::wstring_view text) {
@@ -143,9 +134,10 @@ HFONT Win32Gdi::FontFor(const Font& font, std::wstring_view text) {
 
 HBRUSH Win32Gdi::BrushFor(Color color) {
     const COLORREF ref = ToColorRef(color);
-    if (auto it = brushes_.find(ref); it != brushes_.end())
-        return it->second;
-    return brushes_[ref] = CreateSolidBrush(ref);
+    auto& brush = brushes_[ref];
+    if (!brush)
+        brush.Reset(CreateSolidBrush(ref));
+    return brush.Get();
 }
 
 } // namespace zt

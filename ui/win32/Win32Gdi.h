@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win32/UniqueHandle.h"
 #include "ui/Color.h"
 #include "ui/Font.h"
 
@@ -22,7 +23,6 @@ public:
     Win32Gdi() = default;
     Win32Gdi(const Win32Gdi&) = delete;
     Win32Gdi& operator=(const Win32Gdi&) = delete;
-    ~Win32Gdi();
 
     // The font to show this text in. A face that is not installed falls back to a
     // proportional one that shows both Latin and Japanese text, else to any face that shows
@@ -39,8 +39,8 @@ private:
     const Faces& FacesFor(const std::string& name);
     HFONT Make(const std::wstring& face, int height, bool bold);
 
-    std::map<std::tuple<std::wstring, int, bool>, HFONT> fonts_;
-    std::map<COLORREF, HBRUSH> brushes_;
+    std::map<std::tuple<std::wstring, int, bool>, UniqueGdiObject<HFONT>> fonts_;
+    std::map<COLORREF, UniqueGdiObject<HBRUSH>> brushes_;
     std::map<std::string, Faces> faces_;
 };
 

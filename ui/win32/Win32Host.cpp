@@ -66,15 +66,13 @@ Win32Host::Win32Host() {
     InitCommonControlsEx(&icc);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance, TimerProc);
-    timerWindow_ =
-        CreateWindowExW(0, timerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+    timerWindow_.Reset(
+        CreateWindowExW(0, timerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this));
     if (!timerWindow_)
         throw std::runtime_error("CreateWindowEx failed for the timer window");
 }
 
-Win32Host::~Win32Host() {
-    DestroyWindow(timerWindow_);
-}
+Win32Host::~Win32Host() = default;
 
 LRESULT CALLBACK Win32Host::TimerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
@@ -213,7 +211,8 @@ void Win32Host::Run(Form& main) {
 }
 
 Size Win32Host::MeasureText(const Font& font, std::string_view text) {
-    const HDC dc = GetDC(nullptr);
+    const UniqueScreenDc screen(GetDC(nullptr));
+    const HDC dc = screen.Get();
     const std::wstring wide = ToUtf16(text);
     const HGDIOBJ old = SelectObject(dc, gdi_.FontFor(font, wide));
     TEXTMETRICW metrics{};
@@ -223,7 +222,6 @@ Size Win32Host::MeasureText(const Font& font, std::string_view text) {
         DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
                   DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
     return {r.right - r.left, metrics.tmHeight};
 }
 

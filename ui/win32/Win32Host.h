@@ -40,7 +40,7 @@ public:
     Win32Peer* PeerOf(HWND window) const;
     Win32Peer* ExactPeerOf(HWND window) const;
     int NextControlId() { return nextId_++; }
-    HWND TimerWindow() const { return timerWindow_; }
+    HWND TimerWindow() const { return timerWindow_.Get(); }
     void AddTimer(UINT_PTR id, Timer* timer) { timers_[id] = timer; }
     void RemoveTimer(UINT_PTR id) { timers_.erase(id); }
     UINT_PTR NextTimerId() { return nextTimerId_++; }
@@ -56,7 +56,7 @@ private:
     Win32Gdi gdi_;
     std::unordered_map<HWND, Win32Peer*> peers_;
     std::map<UINT_PTR, Timer*> timers_;
-    HWND timerWindow_ = nullptr;
+    UniqueWindow timerWindow_;
     int nextId_ = 100; // clear of IDOK and IDCANCEL
     UINT_PTR nextTimerId_ = 1;
 };
