@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace zt {
 namespace {
 
@@ -69,6 +71,9 @@ struct TargetCase {
 TEST(Gs232Move, TargetsOfEachMode) {
     const TargetCase cases[] = {
         {az450, el180, 0, {200, 270, 340}, 123, 45, "W123 045\r"},
+        // North is zero, not the far stop of a 360-degree rotator.
+        {az360, el180, 0, {200, 270, 340}, 0, 45, "W000 045\r"},
+        {az360, el180, 30, {200, 270, 340}, 30, 45, "W000 045\r"},
         {az450, el180, 0, {300, 10, 80}, 30, 20, "W390 020\r"},
         {az450, el180, 0, {300, 10, 80}, 300, 20, "W300 020\r"},
         {az450, el180, 0, {300, 10, 80}, 90, 20, "W090 020\r"},
@@ -165,6 +170,8 @@ TEST(Gs232Parking, ParkingPositionInsideTheTravel) {
         {az360, 10, 0, 30, "W340 000\r", 10, 0},
         {az450, 350, 0, -20, "W370 000\r", 350, 0}, // inside a 450-degree travel: as it was
         {az360, 350, 0, -20, "W010 000\r", 350, 0}, // beyond a 360-degree one
+        {az360, 360, 0, 0, "W360 000\r", 360, 0},   // at the end of the travel: still inside
+        {az360, 350, 0, -10, "W360 000\r", 350, 0},
     };
     for (const auto& c : cases) {
         Gs232Rig rig;
@@ -178,6 +185,45 @@ TEST(Gs232Parking, ParkingPositionInsideTheTravel) {
         EXPECT_EQ(rig.gs.ParkingAz(), c.parkingAzAfter);
         EXPECT_EQ(rig.gs.ParkingEl(), c.parkingElAfter);
     }
+}
+
+// An offset of any size is taken in reduced, keeping its sign, and no sum with it overflows
+// (the sanitizer stops the test if one does).
+TEST(Gs232Offset, AnAbsurdOffsetIsReducedOnce) {
+    struct Case {
+        int offset, reduced;
+        const char* move;    // satellite 10 / 20
+        int antennaAz;       // reading +0100+0010
+        const char* parking; // antenna 0 / 0
+    } cases[] = {
+        {std::numeric_limits<int>::min(), -128, "W138 020\r", 332, "W128 000\r"},
+        {std::numeric_limits<int>::max(), 127, "W243 020\r", 227, "W233 000\r"},
+    };
+    for (const auto& c : cases) {
+        Gs232Rig rig;
+        rig.OpenQuietly();
+        rig.gs.SetAzOffset(c.offset);
+        EXPECT_EQ(rig.gs.AzOffset(), c.reduced);
+        rig.gs.JudgeRotatorMode(c.offset, 10, 10, 10);
+        EXPECT_EQ(rig.gs.RotateMode(), gsNormal);
+        rig.gs.JudgeRotatorMode(rig.gs.AzOffset(), 10, 10, 10);
+        EXPECT_TRUE(rig.gs.Move(10, 20));
+        EXPECT_EQ(rig.device.TakeWritten(), c.move) << c.offset;
+        rig.AnswerQueries("+0100+0010\r\n");
+        int az = 0, el = 0;
+        EXPECT_TRUE(rig.gs.GetPos(az, el));
+        EXPECT_EQ(az, c.antennaAz) << c.offset;
+        rig.device.TakeWritten();
+        rig.gs.GotoParking();
+        EXPECT_EQ(rig.device.TakeWritten(), c.parking) << c.offset;
+    }
+    // A parking azimuth as absurd as the offset.
+    Gs232Rig rig;
+    rig.OpenQuietly();
+    rig.gs.SetAzOffset(std::numeric_limits<int>::min());
+    rig.gs.SetParkingAz(std::numeric_limits<int>::max());
+    rig.gs.GotoParking();
+    EXPECT_EQ(rig.device.TakeWritten(), "W255 000\r");
 }
 
 } // namespace
