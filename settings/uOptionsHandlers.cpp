@@ -1,6 +1,7 @@
 // Held values, and what the controls' handlers do with them.
 #include "settings/uOptions.h"
 
+#include "platform/ScopeGuard.h"
 #include "rotator/GS232.h"
 #include "settings/XMLInifile.h"
 #include "settings/uOptionsRules.h"
@@ -160,8 +161,12 @@ void TOptions::PickFile(Edit& box, const char* defaultExt, const char* filter,
 void TOptions::btnGetPositionClick() {
     if (!FGs232.Opend())
         return;
+    // Asked in the reply style the dialog shows; the controller keeps its own until OK.
+    const bool style = FGs232.Gs232BReplies();
+    const auto restore = ScopeExit([&] { FGs232.SetGs232BReplies(style); });
+    FGs232.SetGs232BReplies(FGs232BReplies);
     int az = FParkingAz, el = FParkingEl;
-    if (!FGs232.GetPos(az, el))
+    if (!FGs232.GetPos(az, el, TCaller::User))
         return;
     if (az != FParkingAz || el != FParkingEl) {
         SetParkingAz((az + 3600) % 360);

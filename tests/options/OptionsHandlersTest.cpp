@@ -75,6 +75,32 @@ TEST_F(OptionsTest, GetPositionAsksTheOpenLinkOnly) {
     EXPECT_EQ(dialog->ParkingEl(), 45);
 }
 
+TEST_F(OptionsTest, GetPositionReadsTheRepliesTheDialogShows) {
+    auto dialog = Create();
+    rig.OpenQuietly();
+    dialog->cbxGs232BReplies.Click();
+    rig.AnswerQueries("AZ=123  EL=045\r\n");
+    dialog->btnGetPosition.Click();
+    EXPECT_EQ(dialog->ParkingAz(), 123);
+    EXPECT_EQ(dialog->ParkingEl(), 45);
+    EXPECT_FALSE(rig.gs.Gs232BReplies()) << "the controller's own style holds until OK";
+}
+
+TEST_F(OptionsTest, GetPositionOnADeadLinkReportsEveryTime) {
+    auto dialog = Create();
+    rig.OpenQuietly();
+    rig.device.Fail(FakeSerialDevice::Op::Write, 1117);
+    rig.device.Fail(FakeSerialDevice::Op::Read, 1117);
+    for (int press = 1; press <= 2; ++press) {
+        messages.shown.clear();
+        rig.messages.shown.clear();
+        dialog->btnGetPosition.Click();
+        EXPECT_EQ(rig.messages.texts(), (std::vector<std::string>{"Send Error", "Recv Error"}))
+            << "press " << press;
+    }
+    EXPECT_EQ(dialog->ParkingAz(), 0);
+}
+
 TEST_F(OptionsTest, FilePickersStartAtTheBoxTextAndTakeOnlyAConfirmedFile) {
     auto dialog = Create();
     fileDialog.answer = "E:\\new\\sat.ini";
