@@ -107,6 +107,35 @@ TEST(Gs232Position, Gs232BRepliesWithoutTheSettingAsBefore) {
         ExpectReading(c, false);
 }
 
+// The query ends when the reply's line end has come, not after the line's silence; without
+// a line end the read's limits still end it. Timed on the device's own clock.
+TEST(Gs232Position, TheQueryEndsWithTheReply) {
+    struct Case {
+        const char* name;
+        std::string reply;
+        int delayMs;
+        bool result;
+        int atLeastMs, atMostMs;
+    } cases[] = {
+        {"prompt reply", "+0123+0045\r\n", 20, true, 20, 60},
+        {"late reply", "+0123+0045\r\n", 300, true, 300, 340},
+        {"no line end", "+0123+0045", 20, false, 520, 800},
+        {"no reply", "", 0, false, 500, 800},
+    };
+    for (const auto& c : cases) {
+        Gs232Rig rig;
+        rig.OpenQuietly();
+        rig.AnswerQueries(c.reply);
+        rig.device.replyDelayMs = c.delayMs;
+        const std::int64_t start = rig.device.NowMs();
+        int az = 0, el = 0;
+        EXPECT_EQ(rig.gs.GetPos(az, el), c.result) << c.name;
+        const std::int64_t took = rig.device.NowMs() - start;
+        EXPECT_GE(took, c.atLeastMs) << c.name;
+        EXPECT_LE(took, c.atMostMs) << c.name;
+    }
+}
+
 TEST(Gs232Position, ReadingSurvivesClose) {
     Gs232Rig rig;
     rig.OpenQuietly();
