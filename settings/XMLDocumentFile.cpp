@@ -1,5 +1,6 @@
 #include "settings/XMLDocumentFile.h"
 
+#include "platform/ScopeGuard.h"
 #include "settings/XMLErrors.h"
 
 #include <algorithm>
@@ -101,13 +102,14 @@ void ReplaceFileContents(IFileSystem& files, const std::string& fileName,
         const std::string target = files.ResolvedPath(fileName);
         // Beside the target, so that the rename stays on its volume and is one step.
         const std::string temp = target + ".tmp";
-        try {
-            files.WriteFlushed(temp, bytes);
-            files.RenameOver(temp, target);
-        } catch (const EFileSystemError&) {
-            files.RemoveFile(temp);
-            throw;
-        }
+        bool renamed = false;
+        const auto leaveNothingBeside = ScopeExit([&] {
+            if (!renamed)
+                files.RemoveFile(temp);
+        });
+        files.WriteFlushed(temp, bytes);
+        files.RenameOver(temp, target);
+        renamed = true;
     } catch (const EFileSystemError& e) {
         throw EXMLDocError(std::string("Cannot save the settings: ") + e.what());
     }
