@@ -18,12 +18,17 @@ void TimerTick(TGS232& gs) {
     gs.Stop(TCaller::Timer);
 }
 
+// An open link whose op then finds the device gone, at the timer's next tick.
+void LoseLinkAtATick(Gs232Rig& rig, Op op) {
+    rig.OpenQuietly();
+    rig.device.Fail(op, kGone);
+    TimerTick(rig.gs);
+}
+
 TEST(Gs232Reconnect, ADeviceGoneClosesTheLinkAndTheTimerStaysQuiet) {
     for (const Op op : {Op::Write, Op::Read}) {
         Gs232Rig rig;
-        rig.OpenQuietly();
-        rig.device.Fail(op, kGone);
-        TimerTick(rig.gs);
+        LoseLinkAtATick(rig, op);
         EXPECT_TRUE(rig.gs.LinkLost());
         EXPECT_FALSE(rig.gs.Opend());
         EXPECT_FALSE(rig.device.IsOpen());
@@ -42,9 +47,7 @@ TEST(Gs232Reconnect, ADeviceGoneClosesTheLinkAndTheTimerStaysQuiet) {
 
 TEST(Gs232Reconnect, TriesQuietlyUntilThePortIsBackThenSendsTheOpeningSequence) {
     Gs232Rig rig;
-    rig.OpenQuietly();
-    rig.device.Fail(Op::Write, kGone);
-    TimerTick(rig.gs);
+    LoseLinkAtATick(rig, Op::Write);
     ASSERT_TRUE(rig.gs.LinkLost());
     rig.device.TakeTrace();
     // Not there yet: the port does not open, and nothing says so.
@@ -74,9 +77,7 @@ TEST(Gs232Reconnect, TriesQuietlyUntilThePortIsBackThenSendsTheOpeningSequence) 
 
 TEST(Gs232Reconnect, OpenAndCloseEndAnOutage) {
     Gs232Rig rig;
-    rig.OpenQuietly();
-    rig.device.Fail(Op::Read, kGone);
-    TimerTick(rig.gs);
+    LoseLinkAtATick(rig, Op::Read);
     ASSERT_TRUE(rig.gs.LinkLost());
     rig.device.Fail(Op::Read, 0);
     // Options' OK while lost: nothing to close, the port opens again.
