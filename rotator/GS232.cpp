@@ -1,7 +1,6 @@
 #include "rotator/GS232.h"
 
 #include "platform/ScopeGuard.h"
-
 #include "rotator/PositionReply.h"
 #include "rotator/RotatorMath.h"
 #include "serial/ByteText.h"
@@ -53,11 +52,16 @@ bool TGS232::Reconnect(const std::string& FileName) {
     try {
         if (!OpenPort(FileName, true))
             return false;
-        Greet([this](const std::string& Cmd) { CPortX->SendStr(Cmd + "\r"); });
+        Greet([this](const std::string& Cmd) {
+            if (CPortX)
+                CPortX->SendStr(Cmd + "\r");
+        });
     } catch (const std::exception&) {
         DropLink();
         return false;
     }
+    if (!CPortX)
+        return false; // gone again while clearing
     FLinkLost = false;
     FOpend = true;
     return true;

@@ -53,8 +53,11 @@ TEST(Gs232Reconnect, TriesQuietlyUntilThePortIsBackThenSendsTheOpeningSequence) 
     // Not there yet: the port does not open, and nothing says so.
     rig.device.Fail(Op::Open, 2);
     EXPECT_FALSE(rig.gs.Reconnect(rig.settings));
-    // There, but still failing as a removed device does.
+    // There, but still failing as a removed device does: at the first clear, or at a send.
     rig.device.Fail(Op::Open, 0);
+    rig.device.Fail(Op::Purge, kGone);
+    EXPECT_FALSE(rig.gs.Reconnect(rig.settings));
+    rig.device.Fail(Op::Purge, 0);
     EXPECT_FALSE(rig.gs.Reconnect(rig.settings));
     EXPECT_FALSE(rig.device.IsOpen()) << "a failed attempt leaves the port free";
     EXPECT_TRUE(rig.gs.LinkLost());
