@@ -19,10 +19,21 @@
 
 #include <windows.h>
 
+#include <string>
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace zt;
     // Held until the process ends; a second instance leaves silently.
-    Win32NamedMutex instance("MutexZenitrackEx");
+    constexpr const char* MutexName = "MutexZenitrackEx";
+    Win32NamedMutex instance(MutexName);
+    if (const unsigned long error = instance.CreateError()) {
+        // Not a second copy: ending silently would look like one.
+        Win32MessageBox("Zenitrack")
+            .Show(std::string(MutexName) + "を作成できません (エラー " + std::to_string(error) +
+                      ")",
+                  MessageKind::Error);
+        return 1;
+    }
     if (!instance.TryAcquire())
         return 0;
 

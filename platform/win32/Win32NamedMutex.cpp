@@ -7,7 +7,10 @@
 namespace zt {
 
 Win32NamedMutex::Win32NamedMutex(const std::string& name)
-    : handle_(::CreateMutexW(nullptr, FALSE, ToUtf16(name).c_str())) {}
+    : handle_(::CreateMutexW(nullptr, FALSE, ToUtf16(name).c_str())) {
+    if (!handle_)
+        createError_ = ::GetLastError();
+}
 
 Win32NamedMutex::~Win32NamedMutex() {
     if (owned_)

@@ -15,9 +15,13 @@ public:
     Win32NamedMutex& operator=(const Win32NamedMutex&) = delete;
 
     bool TryAcquire() override;
+    // The system's error code when the mutex could not be created (0 when it was): then
+    // TryAcquire fails although no other copy may run.
+    unsigned long CreateError() const { return createError_; }
 
 private:
     UniqueHandle handle_;
+    unsigned long createError_ = 0;
     bool owned_ = false;
 };
 

@@ -1,9 +1,12 @@
+#include "platform/win32/Utf16.h"
 #include "platform/win32/Win32NamedMutex.h"
 
 #include <gtest/gtest.h>
 
 #include <future>
 #include <thread>
+
+#include <windows.h>
 
 namespace zt {
 namespace {
@@ -27,6 +30,21 @@ TEST(NamedMutex, OnlyOneHolderUntilReleased) {
         EXPECT_FALSE(TryFromOtherThread(name));
     }
     EXPECT_TRUE(TryFromOtherThread(name)) << "released when the holder goes";
+}
+
+TEST(NamedMutex, ANameTakenByAnotherKindOfObjectIsAnErrorNotASecondCopy) {
+    const std::string name = "ZenitrackTestTakenName";
+    const HANDLE event = CreateEventW(nullptr, TRUE, FALSE, ToUtf16(name).c_str());
+    ASSERT_NE(event, nullptr);
+    {
+        Win32NamedMutex mutex(name);
+        EXPECT_EQ(mutex.CreateError(), static_cast<unsigned long>(ERROR_INVALID_HANDLE));
+        EXPECT_FALSE(mutex.TryAcquire());
+    }
+    CloseHandle(event);
+    Win32NamedMutex mutex(name);
+    EXPECT_EQ(mutex.CreateError(), 0ul);
+    EXPECT_TRUE(mutex.TryAcquire());
 }
 
 } // namespace
