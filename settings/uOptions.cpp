@@ -193,7 +193,8 @@ void TOptions::FormCloseQuery(bool& CanClose) {
     // At the first start there is no set-up yet: Cancel ends the program, and undoes
     // what an earlier OK wrote, so the dialog opens again at the next start.
     if (GetModalResult() == ModalResult::Cancel && FFirstStart) {
-        if (FOptionsWritten)
+        // A missing file was made by this dialog's own first store.
+        if (FOptionsWritten || !FFileAsFound)
             RestoreFileAsFound();
         CanClose = true;
         return;

@@ -150,6 +150,13 @@ TEST_F(OptionsFirstStart, CancelWritesNothingAtAll) {
     EXPECT_EQ(files.disk.at(File()), found);
 }
 
+TEST_F(OptionsFirstStart, CancelLeavesNoFileWhereThereWasNone) {
+    files.disk.clear();
+    auto dialog = Create();
+    EXPECT_TRUE(Press(*dialog, dialog->btnCancel0));
+    EXPECT_TRUE(files.disk.empty());
+}
+
 TEST_F(OptionsFirstStart, CancelAfterAFailedOkLeavesTheFileAsItWas) {
     SetPorts({});
     auto dialog = Create();
