@@ -27,6 +27,9 @@ enum TControlMode { ctNone, ctManual, ctTracking };
 // Pass alert state; the order matters (alNone < alPreAOS < alAOS < alLOS).
 enum TAlert { alNone, alPreAOS, alAOS, alLOS };
 
+// How often a lost rotator link is tried again, by the tick clock.
+inline constexpr int ReconnectPeriodMs = 5000;
+
 // Sections of the settings file.
 inline constexpr char SectionMain[] = "/Main";
 inline constexpr char SectionAlert[] = "/Alert";

@@ -178,8 +178,8 @@ bool TMain::ShowOptions() {
     return true;
 }
 
-void TMain::HaltTracking() {
-    SetAutoTracking(false);
+void TMain::HaltTracking(TCaller Caller) {
+    SetAutoTracking(false, Caller);
     Timer1.SetEnabled(false);
 }
 
@@ -199,9 +199,10 @@ void TMain::actGotoParkingExecute() {
     if (Closing)
         return;
     // Tracking would send the antenna back to the satellite at the next tick.
+    // On a dead link the parking command's own report is the one that counts.
     if (AutoTracking)
-        SetAutoTracking(false);
-    Gs232->GotoParking();
+        SetAutoTracking(false, TCaller::Timer);
+    Gs232->GotoParking(TCaller::User);
 }
 
 void TMain::actAboutBoxExecute() {
@@ -227,7 +228,8 @@ void TMain::FormCloseQuery(bool& CanClose) {
 
 void TMain::FormClose() {
     Closing = true;
-    HaltTracking();
+    // On a dead link the parking below reports it: one box at most.
+    HaltTracking(TCaller::Timer);
     if (SaveOnClose)
         SaveSettings();
     // The antenna is parked even when the settings could not be written.

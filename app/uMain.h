@@ -19,6 +19,7 @@
 #include "ui/SpeedButton.h"
 #include "ui/Timer.h"
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,13 +40,15 @@ public:
     void Timer1Timer();
     void ReadSettings();
     bool ShowOptions();
-    void HaltTracking();
+    // Caller: whose wish stops the rotator (exit's stop is reported as the timer's).
+    void HaltTracking(TCaller Caller = TCaller::User);
     // Opens CALSAT32's key and the controller, then starts the timer with tracking off.
     void StartLink();
 
     // Tracking.
     void TrackingCycle();
-    void SetAutoTracking(bool Value);
+    // Caller: who switches it off (a satellite change or LOS is the timer).
+    void SetAutoTracking(bool Value, TCaller Caller = TCaller::User);
     void btnTrackingClick();
 
     // Manual control.
@@ -137,6 +140,11 @@ private:
     void SoundAlerts(TDateTime Now);
     void ShowPosition();
     void ReleaseAtLimit();
+    void PressDirection(SpeedButton& Sender, TCaller Caller);
+    // While the link is lost: one quiet attempt per ReconnectPeriodMs.
+    void TryReconnect();
+    // The pass's mode, or that the rotator is not connected.
+    void ShowRotateMode();
     void SetDirectionButtonsEnabled(bool leftRight, bool upDown);
 
     TMainServices Services;
@@ -155,6 +163,8 @@ private:
     bool SaveOnClose = true;
     // Exit has begun: nothing but the shutdown may reach the rotator any more.
     bool Closing = false;
+    // When the lost link was last tried again; empty until the first try.
+    std::optional<std::chrono::steady_clock::time_point> LastReconnect;
 };
 
 } // namespace zt

@@ -42,6 +42,10 @@ void TMain::SetDirectionButtonsEnabled(bool leftRight, bool upDown) {
 }
 
 void TMain::bbGroupeDownClick(SpeedButton& Sender) {
+    PressDirection(Sender, TCaller::User);
+}
+
+void TMain::PressDirection(SpeedButton& Sender, TCaller Caller) {
     if (Closing)
         return;
     const TDirectionButton& row = RowOf(*this, Sender);
@@ -56,7 +60,7 @@ void TMain::bbGroupeDownClick(SpeedButton& Sender) {
         SetDirectionButtonsEnabled(true, true);
     }
     ClickedButton = &Sender;
-    Gs232->DoCmd(Sender.Down() ? row.MoveCommand : row.StopCommand);
+    Gs232->DoCmd(Sender.Down() ? row.MoveCommand : row.StopCommand, Caller);
 }
 
 void TMain::ReleaseAtLimit() {
@@ -65,7 +69,7 @@ void TMain::ReleaseAtLimit() {
     if (!ClickedButton || !ClickedButton->Down() || !RowOf(*this, *ClickedButton).AtLimit(*Gs232))
         return;
     ClickedButton->SetDown(false);
-    bbGroupeDownClick(*ClickedButton);
+    PressDirection(*ClickedButton, TCaller::Timer);
 }
 
 void TMain::FormKeyDown(Key& key, ShiftState shift) {

@@ -12,6 +12,7 @@ namespace zt {
 namespace {
 
 constexpr double OneMinute = 1.0 / 1440;
+constexpr const char* NotConnected = "Rotator : not connected";
 
 } // namespace
 
@@ -45,15 +46,36 @@ void TMain::TrackingCycle() {
     lblSatelliteAz.SetCaption(DegreeText(SatelliteAz));
     lblSatelliteEl.SetCaption(DegreeText(SatelliteEl));
     SoundAlerts(Now);
+    if (Gs232->LinkLost())
+        TryReconnect();
     if (Gs232->Opend())
         ShowPosition();
     if (ControlMode == ctManual)
         ReleaseAtLimit();
-    if (AutoTracking && (Gs232->AntennaAz() != SatelliteAz || Gs232->AntennaEl() != SatelliteEl)) {
+    // A lost link takes no moves: the controller would take them as sent.
+    if (AutoTracking && !Gs232->LinkLost() &&
+        (Gs232->AntennaAz() != SatelliteAz || Gs232->AntennaEl() != SatelliteEl)) {
         Gs232->Move(SatelliteAz, SatelliteEl);
         if (Gs232->isLos)
-            SetAutoTracking(false);
+            SetAutoTracking(false, TCaller::Timer);
     }
+    ShowRotateMode();
+}
+
+void TMain::TryReconnect() {
+    const auto now = Services.Now();
+    if (LastReconnect && now - *LastReconnect < std::chrono::milliseconds(ReconnectPeriodMs))
+        return;
+    LastReconnect = now;
+    if (Gs232->Reconnect(XmlIniFile))
+        LastReconnect.reset();
+}
+
+void TMain::ShowRotateMode() {
+    if (Gs232->LinkLost())
+        lblRotateModeName.SetCaption(NotConnected);
+    else if (!RotateModeName.empty())
+        lblRotateModeName.SetCaption("Mode : " + RotateModeName);
 }
 
 bool TMain::PassOver(TDateTime Now) const {
@@ -62,7 +84,7 @@ bool TMain::PassOver(TDateTime Now) const {
 
 void TMain::StartNewPass(TDateTime Now, int revolution) {
     if (AutoTracking)
-        SetAutoTracking(false);
+        SetAutoTracking(false, TCaller::Timer);
     // Taken as seen before the table is read, so a pass that does not parse is not read
     // again on every tick.
     const auto seen = std::tuple(Alert, PSat, PEpochRev);
@@ -83,7 +105,7 @@ void TMain::StartNewPass(TDateTime Now, int revolution) {
     Gs232->JudgeRotatorMode(Gs232->AzOffset(), VisibleTime.AosAz, VisibleTime.MaxAz,
                             VisibleTime.LosAz);
     RotateModeName = std::string(zt::RotateModeName(Gs232->RotateMode()));
-    lblRotateModeName.SetCaption("Mode : " + RotateModeName);
+    ShowRotateMode();
 }
 
 void TMain::SoundAlerts(TDateTime Now) {
@@ -103,7 +125,7 @@ void TMain::SoundAlerts(TDateTime Now) {
 }
 
 void TMain::ShowPosition() {
-    if (!Gs232->GetPos(AntennaAz, AntennaEl))
+    if (!Gs232->GetPos(AntennaAz, AntennaEl, TCaller::Timer))
         return;
     lblAntennaAz.SetCaption(DegreeText(Gs232->AntennaAz()));
     lblAntennaEl.SetCaption(DegreeText(Gs232->AntennaEl()));
@@ -113,7 +135,7 @@ void TMain::ShowPosition() {
     ShowLamp(ImgFlipMode, Gs232->RotatorEl() > 90);
 }
 
-void TMain::SetAutoTracking(bool Value) {
+void TMain::SetAutoTracking(bool Value, TCaller Caller) {
     AutoTracking = Value;
     if (Value) {
         btnTracking.SetCaption("&Tracking Off");
@@ -125,7 +147,7 @@ void TMain::SetAutoTracking(bool Value) {
         SetDirectionButtonsEnabled(true, Gs232->ElRotator() != elNone);
         ControlMode = ctNone;
         if (Gs232->Opend())
-            Gs232->Stop();
+            Gs232->Stop(Caller);
     }
 }
 

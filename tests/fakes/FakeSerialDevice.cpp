@@ -94,6 +94,7 @@ int FakeSerialDevice::EventWaits() const {
 }
 
 int FakeSerialDevice::Open(const std::string& port) {
+    ++openAttempts;
     if (const int error = Failure(Op::Open))
         return error;
     open_ = true;

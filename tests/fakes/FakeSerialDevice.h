@@ -59,6 +59,8 @@ public:
     // What the port did on the UI thread, in order: "open COM3", "queues", "line",
     // "timeouts", "watch" (event watch started), "close".
     std::vector<std::string> calls;
+    // Every Open, the failed ones too.
+    int openAttempts = 0;
     SerialLineSettings line;
     SerialTimeouts timeouts;
     std::uint32_t inputQueueSize = 0;
