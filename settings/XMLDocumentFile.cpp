@@ -111,7 +111,7 @@ void ReplaceFileContents(IFileSystem& files, const std::string& fileName,
         files.RenameOver(temp, target);
         renamed = true;
     } catch (const EFileSystemError& e) {
-        throw EXMLDocError(std::string("Cannot save the settings: ") + e.what());
+        throw EXMLDocError("Cannot save the file \"" + fileName + "\": " + e.what());
     }
 }
 
