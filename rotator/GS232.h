@@ -35,8 +35,8 @@ public:
     // open, and the user has been told; a device lost during the sequence leaves LinkLost.
     bool Open(const std::string& FileName);
     // Park: send the parking position and wait 500 ms (messages keep flowing) first.
-    // Never throws: whatever fails, the link is closed and destroyed afterwards, with at most
-    // one message (the parking command's).
+    // Never throws: whatever fails, the link is closed and destroyed afterwards, and at most
+    // one "Send Error" is shown (a failed clear or close shows nothing).
     void Close(bool Park);
     void DoCmd(const std::string& Cmd, TCaller Caller = TCaller::User);
     void DoRecv(int Len, std::string& Reply);

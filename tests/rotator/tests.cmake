@@ -1,6 +1,7 @@
 # Included by zt_area_tests. The Windows tests talk over a null-modem pair (ports of their
 # own, so they can run beside the serial tests in the same prefix): wine.rotator against a
-# scripted peer, wine.rotator.gs232sim against the native simulator on the far end, whose
+# scripted peer, wine.rotator.gs232sim (and .gs232sim-b, the simulator answering as a
+# GS-232B) against the native simulator on the far end, whose
 # path the Windows tree cannot build and so takes from ZT_GS232SIM.
 if(WIN32)
     set(ZT_GS232SIM ${CMAKE_SOURCE_DIR}/build/native/tools/gs232sim/gs232sim
@@ -8,12 +9,17 @@ if(WIN32)
     set(null_modem ${CMAKE_SOURCE_DIR}/scripts/lib/null-modem --prefix ${ZT_WINEPREFIX})
     add_test(NAME ${ZT_TEST_PREFIX}.${area}
              COMMAND ${null_modem} --ports com6,com7 -- ${CMAKE_CROSSCOMPILING_EMULATOR}
-                     $<TARGET_FILE:${target}> --gtest_filter=-Gs232Sim.*)
+                     $<TARGET_FILE:${target}> --gtest_filter=-Gs232Sim*)
     add_test(NAME ${ZT_TEST_PREFIX}.${area}.gs232sim
              COMMAND ${null_modem} --ports com4,com5 -- ${CMAKE_SOURCE_DIR}/tests/rotator/with-gs232sim
                      ${ZT_GS232SIM} -- ${CMAKE_CROSSCOMPILING_EMULATOR}
                      $<TARGET_FILE:${target}> --gtest_filter=Gs232Sim.*)
-    set_tests_properties(${ZT_TEST_PREFIX}.${area}.gs232sim PROPERTIES TIMEOUT 180)
+    add_test(NAME ${ZT_TEST_PREFIX}.${area}.gs232sim-b
+             COMMAND ${null_modem} --ports com12,com13 -- ${CMAKE_SOURCE_DIR}/tests/rotator/with-gs232sim
+                     ${ZT_GS232SIM} --reply-style b -- ${CMAKE_CROSSCOMPILING_EMULATOR}
+                     $<TARGET_FILE:${target}> --gtest_filter=Gs232SimB.*)
+    set_tests_properties(${ZT_TEST_PREFIX}.${area}.gs232sim ${ZT_TEST_PREFIX}.${area}.gs232sim-b
+                         PROPERTIES TIMEOUT 180)
 else()
     add_test(NAME ${ZT_TEST_PREFIX}.${area} COMMAND ${target})
 endif()

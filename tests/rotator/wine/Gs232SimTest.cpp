@@ -21,21 +21,27 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-TEST(Gs232Sim, TurnsToMoveTargetsAndByHand) {
+// The settings file of a link to the simulator's port, or empty when not run by
+// tests/rotator/with-gs232sim.
+std::string SimSettings(const std::filesystem::path& dir) {
     const char* port = std::getenv("ZT_NULL_MODEM_A");
-    const char* scaleText = std::getenv("ZT_GS232SIM_SCALE");
-    if (!port || !scaleText)
-        GTEST_SKIP() << "run under tests/rotator/with-gs232sim";
-    const double scale = std::atof(scaleText);
-    const auto dir = std::filesystem::temp_directory_path() / "zt-rotator-sim";
+    if (!port || !std::getenv("ZT_GS232SIM_SCALE"))
+        return {};
     std::filesystem::create_directories(dir);
     const std::string settings = (dir / "zenitrack.xml").string();
-    {
-        TXMLIniFile ini(settings, LocaleFormats{});
-        ini.OpenNode(SectionOptionsCom, true);
-        ini.WriteString(KeyComPort, port);
-        ini.UpdateFile();
-    }
+    TXMLIniFile ini(settings, LocaleFormats{});
+    ini.OpenNode(SectionOptionsCom, true);
+    ini.WriteString(KeyComPort, port);
+    ini.UpdateFile();
+    return settings;
+}
+
+TEST(Gs232Sim, TurnsToMoveTargetsAndByHand) {
+    const auto dir = std::filesystem::temp_directory_path() / "zt-rotator-sim";
+    const std::string settings = SimSettings(dir);
+    if (settings.empty())
+        GTEST_SKIP() << "run under tests/rotator/with-gs232sim";
+    const double scale = std::atof(std::getenv("ZT_GS232SIM_SCALE"));
     FakeMessageBox messages;
     Win32UiThread ui{messages};
     Win32SerialDevice device;
@@ -48,7 +54,7 @@ TEST(Gs232Sim, TurnsToMoveTargetsAndByHand) {
     EXPECT_EQ(az, 0);
     EXPECT_EQ(el, 0);
 
-    // 90 degrees of azimuth take 15 s of rotator time; each query takes about 0.5 s.
+    // 90 degrees of azimuth take 15 s of rotator time; a query ends with its reply.
     gs.JudgeRotatorMode(0, 60, 90, 120);
     const auto start = Clock::now();
     ASSERT_TRUE(gs.Move(90, 30));
@@ -77,6 +83,41 @@ TEST(Gs232Sim, TurnsToMoveTargetsAndByHand) {
     EXPECT_EQ(el, 30);
 
     gs.Close(true);
+    EXPECT_TRUE(messages.shown.empty());
+    std::filesystem::remove_all(dir);
+}
+
+// The simulator answers as a GS-232B ("AZ=aaa  EL=eee"): read with the setting, and not
+// without it.
+TEST(Gs232SimB, PositionRepliesOfAGs232B) {
+    const auto dir = std::filesystem::temp_directory_path() / "zt-rotator-sim-b";
+    const std::string settings = SimSettings(dir);
+    if (settings.empty())
+        GTEST_SKIP() << "run under tests/rotator/with-gs232sim --reply-style b";
+    FakeMessageBox messages;
+    Win32UiThread ui{messages};
+    Win32SerialDevice device;
+    TGS232 gs{device, ui, messages, LocaleFormats{}};
+    gs.SetRotateSpeed(3);
+    ASSERT_TRUE(gs.Open(settings));
+    int az = -1, el = -1;
+    EXPECT_FALSE(gs.GetPos(az, el)) << "without the setting";
+    gs.SetGs232BReplies(true);
+    ASSERT_TRUE(gs.GetPos(az, el));
+    EXPECT_EQ(az, 0);
+    EXPECT_EQ(el, 0);
+    gs.JudgeRotatorMode(0, 10, 20, 30);
+    ASSERT_TRUE(gs.Move(12, 6));
+    const auto start = Clock::now();
+    while (!(az == 12 && el == 6) && Clock::now() - start < 10s)
+        ASSERT_TRUE(gs.GetPos(az, el));
+    EXPECT_EQ(az, 12);
+    EXPECT_EQ(el, 6);
+    gs.SetElRotator(elNone);
+    ASSERT_TRUE(gs.GetPos(az, el)) << "\"C\" answered with AZ=aaa";
+    EXPECT_EQ(az, 12);
+    EXPECT_EQ(el, 0);
+    gs.Close(false);
     EXPECT_TRUE(messages.shown.empty());
     std::filesystem::remove_all(dir);
 }

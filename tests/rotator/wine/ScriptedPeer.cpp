@@ -44,11 +44,24 @@ void ScriptedPeer::Run() {
 }
 
 std::vector<ScriptedPeer::Arrival> ScriptedPeer::Lines(std::size_t count, int ms) {
+    return Await([count](const std::vector<Arrival>& lines) { return lines.size() >= count; }, ms);
+}
+
+std::vector<ScriptedPeer::Arrival> ScriptedPeer::LinesUntil(const std::string& last, int ms) {
+    return Await(
+        [&last](const std::vector<Arrival>& lines) {
+            return !lines.empty() && lines.back().line == last;
+        },
+        ms);
+}
+
+std::vector<ScriptedPeer::Arrival>
+ScriptedPeer::Await(const std::function<bool(const std::vector<Arrival>&)>& done, int ms) {
     const auto end = Clock::now() + std::chrono::milliseconds(ms);
     for (;;) {
         {
             std::lock_guard lock(mutex_);
-            if (lines_.size() >= count || Clock::now() >= end)
+            if (done(lines_) || Clock::now() >= end)
                 return lines_;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));

@@ -30,10 +30,15 @@ public:
 
     // Waits up to ms for at least count lines; returns what has come.
     std::vector<Arrival> Lines(std::size_t count, int ms);
+    // Waits up to ms for the line last to arrive; returns what has come.
+    std::vector<Arrival> LinesUntil(const std::string& last, int ms);
     std::vector<Arrival> Take();
 
 private:
     void Run();
+    // Waits up to ms for done to hold of the lines come so far; returns them.
+    std::vector<Arrival> Await(const std::function<bool(const std::vector<Arrival>&)>& done,
+                               int ms);
 
     Win32SerialDevice device_;
     Answer answer_;
