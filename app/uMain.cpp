@@ -16,7 +16,7 @@ namespace {
 constexpr const char* RegistryUnreadable = "CALSAT32のレジストリが読めません";
 // Added to the parse error of a settings file that cannot be read at the start.
 constexpr const char* SettingsWayOut =
-    "Options(Ctrl+Z)で設定し直すか、Exit(Ctrl+X)で終了してください";
+    "を直すか削除してOptions(Ctrl+Z)で設定し直すか、Exit(Ctrl+X)で終了してください";
 
 // The path with its extension (if the file name has one) replaced.
 std::string ChangeFileExt(const std::string& path, const std::string& ext) {
@@ -69,7 +69,8 @@ void TMain::FormCreate() {
     if (const auto error = SettingsFileError()) {
         // Every later read would meet the same error, the start-up block's too: it is
         // reported once, and the file is left alone until Options writes a new set-up.
-        App().Messages().Show(*error + "\r\n" + SettingsWayOut, MessageKind::Error);
+        const std::string name = XmlIniFile.substr(XmlIniFile.find_last_of("\\/:") + 1);
+        App().Messages().Show(*error + "\r\n" + name + SettingsWayOut, MessageKind::Error);
         SaveOnClose = false;
         CenterOnScreen();
     } else {

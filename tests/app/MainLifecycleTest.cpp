@@ -242,11 +242,11 @@ TEST(MainLifecycle, CorruptSettingsAreReportedOnceWithTheWayOutAndLeftAlone) {
     ASSERT_EQ(rig.messages.texts().size(), 1u);
     const std::string text = rig.messages.texts()[0];
     EXPECT_NE(text.find("行"), std::string::npos) << "the parser's message: " << text;
-    EXPECT_NE(text.find("Options(Ctrl+Z)"), std::string::npos) << text;
+    EXPECT_NE(text.find("zenitrack.xmlを直すか削除してOptions(Ctrl+Z)"), std::string::npos) << text;
     EXPECT_NE(text.find("Exit(Ctrl+X)"), std::string::npos) << text;
     EXPECT_EQ(rig.dialogs.optionsShown, 0);
 
-    // Options writes a new set-up, and the link starts.
+    // The file deleted, Options writes a new set-up, and the link starts.
     rig.dialogs.optionsAnswers = {true};
     rig.dialogs.onOptionsOk = [&](const std::string&) {
         std::filesystem::remove(rig.settings);

@@ -9,14 +9,10 @@ namespace {
 
 using Op = FakeSerialDevice::Op;
 
-void PullAdapter(FakeSerialDevice& device) {
+// A pulled adapter fails every call on its handle, and opening it; plugged back in, none.
+void SetAdapterPulled(FakeSerialDevice& device, bool pulled) {
     for (Op op : {Op::Write, Op::Read, Op::Purge, Op::ClearErrors, Op::ModemStatus, Op::Open})
-        device.Fail(op, FakeSerialDevice::kDeviceGone);
-}
-
-void PlugBackIn(FakeSerialDevice& device) {
-    for (Op op : {Op::Write, Op::Read, Op::Purge, Op::ClearErrors, Op::ModemStatus, Op::Open})
-        device.Fail(op, 0);
+        device.Fail(op, pulled ? FakeSerialDevice::kDeviceGone : 0);
 }
 
 TEST(RotatorLink, UserCommandsOnADeadLinkReportEachFailureTheTicksOnlyOnce) {
@@ -47,7 +43,7 @@ TEST(RotatorLink, ALostLinkIsTriedAgainQuietlyAndTrackingGoesOn) {
     rig.TickAt(10, 5);
     ASSERT_EQ(m.lblRotateModeName.Caption(), "Mode : Normal");
 
-    PullAdapter(rig.device);
+    SetAdapterPulled(rig.device, true);
     rig.TickAt(10, 5, 2);
     EXPECT_EQ(m.lblRotateModeName.Caption(), "Rotator : not connected");
     const size_t boxes = rig.messages.texts().size();
@@ -65,7 +61,7 @@ TEST(RotatorLink, ALostLinkIsTriedAgainQuietlyAndTrackingGoesOn) {
     EXPECT_EQ(rig.messages.texts().size(), boxes) << "no box per try";
     EXPECT_EQ(m.lblRotateModeName.Caption(), "Rotator : not connected");
 
-    PlugBackIn(rig.device);
+    SetAdapterPulled(rig.device, false);
     rig.trace.clear();
     rig.SetDirection("215", "22");
     for (int i = 0; i < 6 && m.lblRotateModeName.Caption() != "Mode : Normal"; ++i) {
@@ -79,7 +75,6 @@ TEST(RotatorLink, ALostLinkIsTriedAgainQuietlyAndTrackingGoesOn) {
     EXPECT_EQ(rig.messages.texts().size(), boxes);
 }
 
-// A pulled adapter fails every call on its handle, purging and closing too.
 TEST(RotatorLink, WithTheAdapterPulledExitEndsTheProgramWithOneBoxAtMost) {
     for (bool lostFirst : {true, false}) {
         MainRig rig;
@@ -87,7 +82,7 @@ TEST(RotatorLink, WithTheAdapterPulledExitEndsTheProgramWithOneBoxAtMost) {
         rig.main->Show();
         rig.main->SetAutoTracking(true);
         rig.TickAt(10, 5);
-        PullAdapter(rig.device);
+        SetAdapterPulled(rig.device, true);
         if (lostFirst)
             rig.TickAt(10, 5, 2);
         rig.main->KeyDown('X', ssCtrl);
@@ -102,9 +97,9 @@ TEST(RotatorLink, PluggedBackInOptionsOkReopensThePort) {
     MainRig rig;
     rig.Start();
     rig.TickAt(10, 5);
-    PullAdapter(rig.device);
+    SetAdapterPulled(rig.device, true);
     rig.TickAt(10, 5, 2);
-    PlugBackIn(rig.device);
+    SetAdapterPulled(rig.device, false);
     rig.trace.clear();
     rig.dialogs.optionsAnswers = {true};
     rig.dialogs.onOptionsOk = [&](const std::string&) { rig.StoreOptions(); };
