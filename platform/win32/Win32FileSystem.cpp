@@ -1,18 +1,12 @@
 #include "platform/win32/Win32FileSystem.h"
 
+#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Utf16.h"
 
 #include <windows.h>
 
-#include <memory>
-
 namespace zt {
 namespace {
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 [[noreturn]] void Fail(const char* what, const std::string& path) {
     throw EFileSystemError(std::string(what) + " \"" + path + "\" (error " +
@@ -21,11 +15,10 @@ using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-// Opens what the path finally points at; a null handle when it does not open.
-FileHandle OpenTarget(const std::wstring& path, DWORD access) {
-    const HANDLE handle = CreateFileW(path.c_str(), access, ShareAll, nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+// Opens what the path finally points at; owns nothing when it does not open.
+UniqueHandle OpenTarget(const std::wstring& path, DWORD access) {
+    return UniqueHandle(CreateFileW(path.c_str(), access, ShareAll, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 } // namespace
@@ -40,9 +33,9 @@ bool Win32FileSystem::FileExists(const std::string& path) {
     if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     // The attributes above are the link's own: ask its target.
-    const FileHandle target = OpenTarget(wpath, 0);
+    const UniqueHandle target = OpenTarget(wpath, 0);
     BY_HANDLE_FILE_INFORMATION info;
-    return target && GetFileInformationByHandle(target.get(), &info) &&
+    return target && GetFileInformationByHandle(target.Get(), &info) &&
            !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -56,28 +49,27 @@ bool Win32FileSystem::Exists(const std::string& path) {
 }
 
 std::string Win32FileSystem::ReadAll(const std::string& path) {
-    const FileHandle file = OpenTarget(ToUtf16(path), GENERIC_READ);
+    const UniqueHandle file = OpenTarget(ToUtf16(path), GENERIC_READ);
     LARGE_INTEGER size;
-    if (!file || !GetFileSizeEx(file.get(), &size))
+    if (!file || !GetFileSizeEx(file.Get(), &size))
         Fail("Cannot read the file", path);
     std::string bytes(size_t(size.QuadPart), '\0');
     DWORD read = 0;
     if (!bytes.empty() &&
-        (!::ReadFile(file.get(), bytes.data(), DWORD(bytes.size()), &read, nullptr) ||
+        (!::ReadFile(file.Get(), bytes.data(), DWORD(bytes.size()), &read, nullptr) ||
          read != bytes.size()))
         Fail("Cannot read the file", path);
     return bytes;
 }
 
 void Win32FileSystem::WriteFlushed(const std::string& path, const std::string& bytes) {
-    const HANDLE handle = CreateFileW(ToUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    const UniqueHandle file(CreateFileW(ToUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         Fail("Cannot write the file", path);
-    const FileHandle file(handle);
     DWORD written = 0;
-    if (!::WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr) ||
-        written != bytes.size() || !FlushFileBuffers(file.get()))
+    if (!::WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr) ||
+        written != bytes.size() || !FlushFileBuffers(file.Get()))
         Fail("Cannot write the file", path);
 }
 
@@ -94,12 +86,12 @@ void Win32FileSystem::RemoveFile(const std::string& path) noexcept {
 std::string Win32FileSystem::ResolvedPath(const std::string& path) {
     // Wine shows a link made on the Unix side as the file it points at, without a reparse
     // point: only the opened file's own name tells where it is.
-    const FileHandle target = OpenTarget(ToUtf16(path), 0);
+    const UniqueHandle target = OpenTarget(ToUtf16(path), 0);
     if (!target)
         return path; // missing, or a dangling link: the save puts a file in its place
     std::wstring final(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetFinalPathNameByHandleW(target.get(), final.data(),
+        const DWORD length = GetFinalPathNameByHandleW(target.Get(), final.data(),
                                                        DWORD(final.size()), FILE_NAME_NORMALIZED);
         if (length == 0)
             Fail("Cannot follow the link", path);
