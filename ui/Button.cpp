@@ -1,11 +1,12 @@
 #include "ui/Button.h"
 
+#include "ui/Application.h"
 #include "ui/Form.h"
 
 namespace zt {
 
 Button::Button(Container& parent) : ButtonControl(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 void Button::Click() {

@@ -1,9 +1,11 @@
 #include "ui/CheckBox.h"
 
+#include "ui/Application.h"
+
 namespace zt {
 
 CheckBox::CheckBox(Container& parent) : ButtonControl(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 void CheckBox::Click() {

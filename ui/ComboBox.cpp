@@ -1,5 +1,7 @@
 #include "ui/ComboBox.h"
 
+#include "ui/Application.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -16,7 +18,7 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 } // namespace
 
 ComboBox::ComboBox(Container& parent) : Control(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 void ComboBox::SetStyle(ComboStyle style) {

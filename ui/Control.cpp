@@ -112,8 +112,8 @@ bool Control::Focused() {
     return OwnerForm().ActiveControl() == this;
 }
 
-void Control::Realize() {
-    peer_ = App().Host().CreatePeer(*this);
+void Control::Realize(std::unique_ptr<IPeer> peer) {
+    peer_ = std::move(peer);
     Changed();
 }
 

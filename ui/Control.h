@@ -80,8 +80,9 @@ public:
 protected:
     // The form's root constructor.
     Control();
-    // Called at the end of each concrete control's constructor: the host makes its mirror.
-    void Realize();
+    // Called at the end of each concrete control's constructor with the mirror the host
+    // made for it: Realize(App().Host().CreatePeer(*this)).
+    void Realize(std::unique_ptr<IPeer> peer);
     // State changed: bring the mirror up to date.
     void Changed();
     // Font or colour of this control or an ancestor changed.

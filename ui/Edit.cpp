@@ -1,9 +1,11 @@
 #include "ui/Edit.h"
 
+#include "ui/Application.h"
+
 namespace zt {
 
 Edit::Edit(Container& parent) : Control(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 void Edit::SetText(const std::string& text) {

@@ -9,8 +9,19 @@
 
 namespace zt {
 
-class Control;
+class Button;
+class CheckBox;
+class ComboBox;
+class Edit;
 class Form;
+class GroupBox;
+class Label;
+class PageControl;
+class Panel;
+class Picture;
+class RadioGroup;
+class SpeedButton;
+class TabSheet;
 class Timer;
 
 struct Size {
@@ -25,9 +36,21 @@ class IUiHost {
 public:
     virtual ~IUiHost() = default;
     // A mirror of the object, created when the object is; nullptr when the host keeps none.
+    // One overload per kind of control, so a control no host can show does not compile.
     virtual std::unique_ptr<IPeer> CreatePeer(Form& form) = 0;
-    virtual std::unique_ptr<IPeer> CreatePeer(Control& control) = 0;
     virtual std::unique_ptr<IPeer> CreatePeer(Timer& timer) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(Label& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(Button& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(SpeedButton& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(CheckBox& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(Edit& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(ComboBox& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(RadioGroup& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(Panel& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(GroupBox& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(PageControl& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(TabSheet& control) = 0;
+    virtual std::unique_ptr<IPeer> CreatePeer(Picture& control) = 0;
     // Handles user input until the form's modal loop ends (Form::ModalDone returns true).
     virtual void RunModal(Form& form) = 0;
     // Handles user input until the main form has closed.

@@ -5,7 +5,7 @@
 namespace zt {
 
 Label::Label(Container& parent) : Control(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 void Label::SetCaption(const std::string& caption) {

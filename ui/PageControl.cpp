@@ -1,11 +1,13 @@
 #include "ui/PageControl.h"
 
+#include "ui/Application.h"
+
 #include <algorithm>
 
 namespace zt {
 
 PageControl::PageControl(Container& parent) : Container(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 void PageControl::SetActivePageIndex(int index) {
@@ -29,7 +31,7 @@ TabSheet::TabSheet(PageControl& pages) : Container(pages), pages_(pages) {
     pages_.pages_.push_back(this);
     if (pages_.activePage_ < 0)
         pages_.activePage_ = 0;
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 TabSheet::~TabSheet() {

@@ -1,9 +1,11 @@
 #include "ui/Panel.h"
 
+#include "ui/Application.h"
+
 namespace zt {
 
 Panel::Panel(Container& parent) : Container(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 void Panel::SetBevels(Bevel outer, Bevel inner) {
@@ -13,7 +15,7 @@ void Panel::SetBevels(Bevel outer, Bevel inner) {
 }
 
 GroupBox::GroupBox(Container& parent) : Container(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 } // namespace zt

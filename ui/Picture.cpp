@@ -1,9 +1,11 @@
 #include "ui/Picture.h"
 
+#include "ui/Application.h"
+
 namespace zt {
 
 Picture::Picture(Container& parent) : Control(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 void Picture::SetShapes(std::vector<Shape> shapes) {

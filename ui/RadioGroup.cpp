@@ -1,9 +1,11 @@
 #include "ui/RadioGroup.h"
 
+#include "ui/Application.h"
+
 namespace zt {
 
 RadioGroup::RadioGroup(Container& parent) : Control(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 void RadioGroup::SetItems(std::vector<std::string> items) {

@@ -1,9 +1,11 @@
 #include "ui/SpeedButton.h"
 
+#include "ui/Application.h"
+
 namespace zt {
 
 SpeedButton::SpeedButton(Container& parent) : ButtonControl(parent) {
-    Realize();
+    Realize(App().Host().CreatePeer(*this));
 }
 
 void SpeedButton::Click() {

@@ -1,7 +1,17 @@
 #pragma once
 
+#include "ui/Button.h"
+#include "ui/CheckBox.h"
+#include "ui/ComboBox.h"
+#include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/IUiHost.h"
+#include "ui/Label.h"
+#include "ui/PageControl.h"
+#include "ui/Panel.h"
+#include "ui/Picture.h"
+#include "ui/RadioGroup.h"
+#include "ui/SpeedButton.h"
 
 #include <deque>
 #include <functional>
@@ -19,9 +29,26 @@ public:
     void Script(Step step) { steps.push_back(std::move(step)); }
 
     std::unique_ptr<IPeer> CreatePeer(Form&) override { return nullptr; }
-    std::unique_ptr<IPeer> CreatePeer(Control&) override { return nullptr; }
     std::unique_ptr<IPeer> CreatePeer(Timer&) override { return nullptr; }
+    // Every kind of control comes here; a test host may mirror them all alike.
+    virtual std::unique_ptr<IPeer> CreatePeer(Control&) { return nullptr; }
+    std::unique_ptr<IPeer> CreatePeer(Label& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(Button& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(SpeedButton& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(CheckBox& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(Edit& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(ComboBox& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(RadioGroup& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(Panel& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(GroupBox& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(PageControl& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(TabSheet& c) override { return CreatePeer(AsControl(c)); }
+    std::unique_ptr<IPeer> CreatePeer(Picture& c) override { return CreatePeer(AsControl(c)); }
 
+private:
+    static Control& AsControl(Control& c) { return c; }
+
+public:
     void RunModal(Form& form) override {
         ++modalShown;
         form.Activate();

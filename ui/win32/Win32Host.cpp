@@ -97,32 +97,52 @@ std::unique_ptr<IPeer> Win32Host::CreatePeer(Form& form) {
     return std::make_unique<Win32FormPeer>(*this, form);
 }
 
-std::unique_ptr<IPeer> Win32Host::CreatePeer(Control& c) {
-    if (auto* x = dynamic_cast<Label*>(&c))
-        return std::make_unique<Win32LabelPeer>(*this, *x);
-    if (auto* x = dynamic_cast<Button*>(&c))
-        return std::make_unique<Win32ButtonPeer>(*this, *x);
-    if (auto* x = dynamic_cast<SpeedButton*>(&c))
-        return std::make_unique<Win32SpeedButtonPeer>(*this, *x);
-    if (auto* x = dynamic_cast<CheckBox*>(&c))
-        return std::make_unique<Win32CheckBoxPeer>(*this, *x);
-    if (auto* x = dynamic_cast<Edit*>(&c))
-        return std::make_unique<Win32EditPeer>(*this, *x);
-    if (auto* x = dynamic_cast<ComboBox*>(&c))
-        return std::make_unique<Win32ComboBoxPeer>(*this, *x);
-    if (auto* x = dynamic_cast<RadioGroup*>(&c))
-        return std::make_unique<Win32RadioGroupPeer>(*this, *x);
-    if (auto* x = dynamic_cast<Panel*>(&c))
-        return std::make_unique<Win32PanelPeer>(*this, *x);
-    if (dynamic_cast<GroupBox*>(&c))
-        return std::make_unique<Win32GroupBoxPeer>(*this, c);
-    if (auto* x = dynamic_cast<PageControl*>(&c))
-        return std::make_unique<Win32PageControlPeer>(*this, *x);
-    if (auto* x = dynamic_cast<TabSheet*>(&c))
-        return std::make_unique<Win32TabSheetPeer>(*this, *x);
-    if (auto* x = dynamic_cast<Picture*>(&c))
-        return std::make_unique<Win32PicturePeer>(*this, *x);
-    return nullptr;
+std::unique_ptr<IPeer> Win32Host::CreatePeer(Label& control) {
+    return std::make_unique<Win32LabelPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(Button& control) {
+    return std::make_unique<Win32ButtonPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(SpeedButton& control) {
+    return std::make_unique<Win32SpeedButtonPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(CheckBox& control) {
+    return std::make_unique<Win32CheckBoxPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(Edit& control) {
+    return std::make_unique<Win32EditPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(ComboBox& control) {
+    return std::make_unique<Win32ComboBoxPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(RadioGroup& control) {
+    return std::make_unique<Win32RadioGroupPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(Panel& control) {
+    return std::make_unique<Win32PanelPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(GroupBox& control) {
+    return std::make_unique<Win32GroupBoxPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(PageControl& control) {
+    return std::make_unique<Win32PageControlPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(TabSheet& control) {
+    return std::make_unique<Win32TabSheetPeer>(*this, control);
+}
+
+std::unique_ptr<IPeer> Win32Host::CreatePeer(Picture& control) {
+    return std::make_unique<Win32PicturePeer>(*this, control);
 }
 
 std::unique_ptr<IPeer> Win32Host::CreatePeer(Timer& timer) {

@@ -24,7 +24,18 @@ public:
     Win32Host& operator=(const Win32Host&) = delete;
 
     std::unique_ptr<IPeer> CreatePeer(Form& form) override;
-    std::unique_ptr<IPeer> CreatePeer(Control& control) override;
+    std::unique_ptr<IPeer> CreatePeer(Label& control) override;
+    std::unique_ptr<IPeer> CreatePeer(Button& control) override;
+    std::unique_ptr<IPeer> CreatePeer(SpeedButton& control) override;
+    std::unique_ptr<IPeer> CreatePeer(CheckBox& control) override;
+    std::unique_ptr<IPeer> CreatePeer(Edit& control) override;
+    std::unique_ptr<IPeer> CreatePeer(ComboBox& control) override;
+    std::unique_ptr<IPeer> CreatePeer(RadioGroup& control) override;
+    std::unique_ptr<IPeer> CreatePeer(Panel& control) override;
+    std::unique_ptr<IPeer> CreatePeer(GroupBox& control) override;
+    std::unique_ptr<IPeer> CreatePeer(PageControl& control) override;
+    std::unique_ptr<IPeer> CreatePeer(TabSheet& control) override;
+    std::unique_ptr<IPeer> CreatePeer(Picture& control) override;
     std::unique_ptr<IPeer> CreatePeer(Timer& timer) override;
     void RunModal(Form& form) override;
     void Run(Form& main) override;
