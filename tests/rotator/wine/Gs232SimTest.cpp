@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 namespace zt {
@@ -118,6 +119,48 @@ TEST(Gs232SimB, PositionRepliesOfAGs232B) {
     EXPECT_EQ(az, 12);
     EXPECT_EQ(el, 0);
     gs.Close(false);
+    EXPECT_TRUE(messages.shown.empty());
+    std::filesystem::remove_all(dir);
+}
+
+// The Windows path of a file the Unix side names.
+std::string WindowsPath(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return "Z:" + path;
+}
+
+// The adapter pulled at the operating system's boundary: the link is given up without a word
+// to the user, and comes back with the adapter.
+TEST(Gs232SimPulled, ALostLinkIsQuietAndComesBackWithTheAdapter) {
+    const auto dir = std::filesystem::temp_directory_path() / "zt-rotator-pulled";
+    const std::string settings = SimSettings(dir);
+    const char* trigger = std::getenv("ZT_TTY_FAULT_TRIGGER");
+    if (settings.empty() || !trigger)
+        GTEST_SKIP() << "run under tests/rotator/with-gs232sim and with-tty-fault";
+    const std::filesystem::path pulled = WindowsPath(trigger);
+    FakeMessageBox messages;
+    Win32UiThread ui{messages};
+    Win32SerialDevice device;
+    TGS232 gs{device, ui, messages, LocaleFormats{}};
+    ASSERT_TRUE(gs.Open(settings));
+    int az = -1, el = -1;
+    ASSERT_TRUE(gs.GetPos(az, el));
+
+    std::ofstream(pulled).put('1');
+    ASSERT_TRUE(std::filesystem::exists(pulled));
+    EXPECT_FALSE(gs.GetPos(az, el));
+    EXPECT_TRUE(gs.LinkLost());
+    EXPECT_FALSE(gs.Opend());
+    EXPECT_FALSE(device.IsOpen());
+    EXPECT_FALSE(gs.Reconnect(settings)) << "still pulled";
+    EXPECT_TRUE(gs.LinkLost());
+    EXPECT_TRUE(messages.shown.empty());
+
+    std::filesystem::remove(pulled);
+    EXPECT_TRUE(gs.Reconnect(settings));
+    EXPECT_FALSE(gs.LinkLost());
+    EXPECT_TRUE(gs.GetPos(az, el));
+    gs.Close(true);
     EXPECT_TRUE(messages.shown.empty());
     std::filesystem::remove_all(dir);
 }
