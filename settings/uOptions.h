@@ -83,7 +83,8 @@ public:
     void SetGs232BReplies(bool Value);
     const std::string& XMLIniFile() const { return FXMLIniFile; }
     // The settings had never been confirmed when the dialog was made: there is no working
-    // set-up to protect, so Cancel leaves without the closing check.
+    // set-up to protect, so Cancel leaves without the closing check, and leaves the file as
+    // the dialog found it.
     bool FirstStart() const { return FFirstStart; }
 
     // Handlers.
