@@ -12,7 +12,7 @@ namespace zt {
 namespace {
 
 constexpr double OneMinute = 1.0 / 1440;
-constexpr const char* NotConnected = "Rotator : not connected";
+constexpr const char* NotConnected = "Rotator not connected";
 
 } // namespace
 

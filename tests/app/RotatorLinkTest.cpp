@@ -45,7 +45,7 @@ TEST(RotatorLink, ALostLinkIsTriedAgainQuietlyAndTrackingGoesOn) {
 
     SetAdapterPulled(rig.device, true);
     rig.TickAt(10, 5, 2);
-    EXPECT_EQ(m.lblRotateModeName.Caption(), "Rotator : not connected");
+    EXPECT_EQ(m.lblRotateModeName.Caption(), "Rotator not connected");
     const size_t boxes = rig.messages.texts().size();
     EXPECT_LE(boxes, 1u);
     const int opensBefore = rig.device.openAttempts;
@@ -59,7 +59,7 @@ TEST(RotatorLink, ALostLinkIsTriedAgainQuietlyAndTrackingGoesOn) {
     EXPECT_GE(tries, 2);
     EXPECT_LE(tries, 3) << "12 s at one try per " << ReconnectPeriodMs << " ms";
     EXPECT_EQ(rig.messages.texts().size(), boxes) << "no box per try";
-    EXPECT_EQ(m.lblRotateModeName.Caption(), "Rotator : not connected");
+    EXPECT_EQ(m.lblRotateModeName.Caption(), "Rotator not connected");
 
     SetAdapterPulled(rig.device, false);
     rig.trace.clear();
