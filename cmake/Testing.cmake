@@ -9,7 +9,7 @@ add_subdirectory(${ZT_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_
 
 enable_testing()
 
-zt_library(zt_fakes FOLDER tests/fakes DEPS zt_platform)
+zt_library(zt_fakes FOLDER tests/fakes DEPS zt_platform zt_ui)
 
 if(WIN32)
     set(ZT_TEST_PREFIX wine)
