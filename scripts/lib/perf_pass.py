@@ -41,13 +41,14 @@ def switch_on(st):
     return False
 
 
-def run(tools, root, name, scale=1.0, port="com5", say=print):
+def run(tools, root, name, scale=1.0, port="com5", interval=2000, say=print):
     pass_setup = PASSES[name]
     tree = os.path.join(root, name)
     st = Stage(tools["source"], tree, os.path.join(tree, "work"), zenitrack=tools["zenitrack"],
                calsat_sim=tools["calsat_sim"], zt_drive=tools["zt_drive"],
                gs232sim=tools["gs232sim"])
-    result = {"pass": name, "scale": scale, "expected_mode": pass_setup["mode"]}
+    result = {"pass": name, "scale": scale, "interval_ms": interval,
+              "expected_mode": pass_setup["mode"]}
     with st:
         st.start_display()
         st.start_rotator(port=port, time_scale=scale,
@@ -59,7 +60,7 @@ def run(tools, root, name, scale=1.0, port="com5", say=print):
         aos_az, aos, los = first_pass(os.path.join(st.work, "calsat-sim.out"))
         result.update(aos_az=aos_az, aos_utc=aos, los_utc=los)
         exe = st.install(os.path.join(st.work, "perf-" + name),
-                         settings_xml(com=port.upper(), interval=2000,
+                         settings_xml(com=port.upper(), interval=interval,
                                       az_rotator=pass_setup["az_rotator"],
                                       el_rotator=pass_setup["el_rotator"], speed=3))
         st.start_zenitrack(exe)

@@ -1,11 +1,17 @@
 // zt-probe: the performance runs' eyes inside Wine. Samples CALSAT32's published time and
-// satellite direction with the wall clock, and reads another program's handle counts.
+// satellite direction with the wall clock, reads another program's handle counts, and times
+// the position query's two read rules on a real port.
+#include "platform/IMessageBox.h"
 #include "platform/win32/Utf16.h"
+#include "platform/win32/Win32SerialDevice.h"
+#include "platform/win32/Win32UiThread.h"
+#include "serial/CPortX.h"
 
 #include <windows.h>
 #include <winternl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -26,6 +32,9 @@ constexpr const char* Usage =
                                does, pausing 100 ms after each wait that ends without
                                one; prints how many waits ended (to tell Wine's memory use
                                from the program's)
+  exchange PORT TICKS PERIOD_MS  every period, what a tick does on the rotator's port: "C2",
+                               its reply read by RecvStr (even ticks) or RecvLine (odd),
+                               then a move; prints "rule blocked-ms c2-to-move-ms reply"
 )";
 
 constexpr const wchar_t* DefaultKey = L"Software\\VB and VBA Program Settings\\TAVMIR\\CALSAT32";
@@ -132,6 +141,55 @@ int CommWait(const std::string& port, int seconds) {
     return 0;
 }
 
+struct StderrBox : IMessageBox {
+    void Show(const std::string& text, MessageKind, bool) override {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+};
+
+double MsBetween(std::chrono::steady_clock::time_point a, std::chrono::steady_clock::time_point b) {
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+// The port is set up as the rotator link's is (its defaults; no flow control); the move
+// goes to 0/0, where gs232sim starts, so nothing turns.
+int Exchange(const std::string& portName, int ticks, int periodMs) {
+    StderrBox box;
+    Win32UiThread ui(box);
+    Win32SerialDevice device;
+    TCPortX port(device, ui);
+    port.SetPort(portName);
+    port.SetFlowControl("None");
+    try {
+        port.Open();
+        for (int tick = 0; tick < ticks; ++tick) {
+            const bool line = tick % 2 == 1;
+            std::string reply;
+            using Clock = std::chrono::steady_clock;
+            const auto start = Clock::now();
+            port.SendStr("C2\r");
+            if (line)
+                port.RecvLine(20, reply);
+            else
+                port.RecvStr(20, reply);
+            const auto moveAt = Clock::now();
+            port.SendStr("W000 000\r");
+            const auto end = Clock::now();
+            for (char& c : reply)
+                if (c == '\r' || c == '\n')
+                    c = '~';
+            std::printf("%s %.1f %.1f %s\n", line ? "RecvLine" : "RecvStr", MsBetween(start, end),
+                        MsBetween(start, moveAt), reply.c_str());
+            std::fflush(stdout);
+            ui.PumpFor(std::max(0, periodMs - static_cast<int>(MsBetween(start, Clock::now()))));
+        }
+    } catch (const EComPort& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -142,6 +200,8 @@ int wmain(int argc, wchar_t** argv) {
         return Sky(a[1], std::atoi(a[2].c_str()), a.size() > 3 ? ToUtf16(a[3]) : DefaultKey);
     if (a.size() == 2 && a[0] == "handles")
         return Handles(a[1]);
+    if (a.size() == 4 && a[0] == "exchange")
+        return Exchange(a[1], std::atoi(a[2].c_str()), std::atoi(a[3].c_str()));
     if (a.size() == 3 && a[0] == "commwait")
         return CommWait(a[1], std::atoi(a[2].c_str()));
     std::fputs(Usage, stderr);
