@@ -7,7 +7,7 @@ namespace zt {
 
 namespace {
 
-constexpr UINT activated = WM_APP + 1;
+constexpr UINT ActivatedMessage = WM_APP + 1;
 
 } // namespace
 
@@ -88,10 +88,10 @@ LRESULT Win32FormPeer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (form_.Active())
                 Event([this] { form_.Deactivate(); });
         } else {
-            PostMessageW(hwnd_, activated, 0, 0);
+            PostMessageW(hwnd_, ActivatedMessage, 0, 0);
         }
         break;
-    case activated:
+    case ActivatedMessage:
         if (GetActiveWindow() == hwnd_ && !form_.Active())
             Event([this] { form_.Activate(); });
         return 0;

@@ -30,7 +30,7 @@ namespace zt {
 
 namespace {
 
-const wchar_t* const timerClass = L"ZenitrackTimers";
+const wchar_t* const TimerClass = L"ZenitrackTimers";
 
 void RegisterClasses(HINSTANCE instance, WNDPROC timerProc) {
     WNDCLASSEXW wc{};
@@ -49,7 +49,7 @@ void RegisterClasses(HINSTANCE instance, WNDPROC timerProc) {
     timers.cbSize = sizeof timers;
     timers.lpfnWndProc = timerProc;
     timers.hInstance = instance;
-    timers.lpszClassName = timerClass;
+    timers.lpszClassName = TimerClass;
     RegisterClassExW(&timers);
 }
 
@@ -67,7 +67,7 @@ Win32Host::Win32Host() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance, TimerProc);
     timerWindow_.Reset(
-        CreateWindowExW(0, timerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this));
+        CreateWindowExW(0, TimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this));
     if (!timerWindow_)
         throw std::runtime_error("CreateWindowEx failed for the timer window");
 }

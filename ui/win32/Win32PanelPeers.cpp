@@ -14,7 +14,7 @@ namespace zt {
 
 namespace {
 
-constexpr DWORD containerStyle = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+constexpr DWORD ContainerStyle = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
 
 UINT EdgeOf(Bevel bevel) {
     return bevel == Bevel::Raised ? BDR_RAISEDOUTER : BDR_SUNKENOUTER;
@@ -26,7 +26,7 @@ Win32PanelPeer::Win32PanelPeer(Win32Host& host, Panel& panel)
     : Win32Peer(host, panel), panel_(panel) {}
 
 void Win32PanelPeer::CreateWindowFor(HWND parent) {
-    MakeWindow(OwnWindowClass(), containerStyle, WS_EX_CONTROLPARENT, parent);
+    MakeWindow(OwnWindowClass(), ContainerStyle, WS_EX_CONTROLPARENT, parent);
 }
 
 void Win32PanelPeer::Paint(HDC dc, const RECT& client) {

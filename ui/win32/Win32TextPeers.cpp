@@ -13,7 +13,7 @@ namespace zt {
 namespace {
 
 // How far a combo box's list drops below its edit part.
-constexpr int dropHeight = 200;
+constexpr int DropHeight = 200;
 
 } // namespace
 
@@ -95,7 +95,7 @@ void Win32ComboBoxPeer::CreateWindowFor(HWND parent) {
 
 RECT Win32ComboBoxPeer::Placement() const {
     RECT r = Win32Peer::Placement();
-    r.bottom += dropHeight;
+    r.bottom += DropHeight;
     return r;
 }
 
