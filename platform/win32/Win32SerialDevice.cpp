@@ -46,14 +46,9 @@ int LastError() {
 
 // One overlapped operation with its own completion signal, released on every path.
 struct Async {
+    UniqueHandle signal{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
     OVERLAPPED overlapped{};
-    Async() { overlapped.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr); }
-    ~Async() {
-        if (overlapped.hEvent)
-            ::CloseHandle(overlapped.hEvent);
-    }
-    Async(const Async&) = delete;
-    Async& operator=(const Async&) = delete;
+    Async() { overlapped.hEvent = signal.Get(); }
 };
 
 // Wine ends a read that times out before its first byte with ERROR_TIMEOUT instead of success
@@ -91,19 +86,15 @@ SerialTransfer Transfer(HANDLE handle, bool reading, void* buffer, std::size_t c
 
 // The event thread's wait block and stop signal, which one wait must cover together.
 struct Win32SerialDevice::EventWatch {
-    HANDLE stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    UniqueHandle stop{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
     Async wait;
     DWORD mask = 0;
     DWORD occurred = 0;
     bool pending = false;
     bool polling = false; // the platform ends every wait at once: look at the input instead
-    ~EventWatch() {
-        if (stop)
-            ::CloseHandle(stop);
-    }
 };
 
-Win32SerialDevice::Win32SerialDevice() : handle_(INVALID_HANDLE_VALUE) {}
+Win32SerialDevice::Win32SerialDevice() = default;
 
 Win32SerialDevice::~Win32SerialDevice() {
     Close();
@@ -113,31 +104,25 @@ int Win32SerialDevice::Open(const std::string& port) {
     if (IsOpen())
         return ERROR_ALREADY_EXISTS;
     const std::wstring path = L"\\\\.\\" + ToUtf16(port);
-    HANDLE h = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                             FILE_FLAG_OVERLAPPED, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
+    UniqueHandle h(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr));
+    if (!h)
         return LastError();
     auto watch = std::make_unique<EventWatch>();
-    if (!watch->stop || !watch->wait.overlapped.hEvent) {
-        const int error = LastError();
-        ::CloseHandle(h);
-        return error;
-    }
-    handle_ = h;
+    if (!watch->stop || !watch->wait.signal)
+        return LastError();
+    handle_ = std::move(h);
     watch_ = std::move(watch);
     return 0;
 }
 
 void Win32SerialDevice::Close() {
-    if (!IsOpen())
-        return;
-    ::CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
+    handle_.Reset();
     watch_.reset();
 }
 
 bool Win32SerialDevice::IsOpen() const {
-    return handle_ != INVALID_HANDLE_VALUE;
+    return static_cast<bool>(handle_);
 }
 
 int Win32SerialDevice::SetLineSettings(const SerialLineSettings& s) {
@@ -173,25 +158,25 @@ int Win32SerialDevice::SetLineSettings(const SerialLineSettings& s) {
     dcb.ErrorChar = s.errorChar;
     dcb.EofChar = 0;
     dcb.EvtChar = s.eventChar;
-    return ::SetCommState(handle_, &dcb) ? 0 : LastError();
+    return ::SetCommState(handle_.Get(), &dcb) ? 0 : LastError();
 }
 
 int Win32SerialDevice::SetQueueSizes(std::uint32_t input, std::uint32_t output) {
-    return ::SetupComm(handle_, input, output) ? 0 : LastError();
+    return ::SetupComm(handle_.Get(), input, output) ? 0 : LastError();
 }
 
 int Win32SerialDevice::SetTimeouts(const SerialTimeouts& t) {
     COMMTIMEOUTS ct{t.readInterval, t.readTotalMultiplier, t.readTotalConstant,
                     t.writeTotalMultiplier, t.writeTotalConstant};
-    return ::SetCommTimeouts(handle_, &ct) ? 0 : LastError();
+    return ::SetCommTimeouts(handle_.Get(), &ct) ? 0 : LastError();
 }
 
 SerialTransfer Win32SerialDevice::Read(std::uint8_t* buffer, std::size_t count) {
-    return Transfer(handle_, true, buffer, count);
+    return Transfer(handle_.Get(), true, buffer, count);
 }
 
 SerialTransfer Win32SerialDevice::Write(const std::uint8_t* data, std::size_t count) {
-    return Transfer(handle_, false, const_cast<std::uint8_t*>(data), count);
+    return Transfer(handle_.Get(), false, const_cast<std::uint8_t*>(data), count);
 }
 
 int Win32SerialDevice::Purge(unsigned flags) {
@@ -204,7 +189,7 @@ int Win32SerialDevice::Purge(unsigned flags) {
         win |= PURGE_TXABORT;
     if (flags & SerialPurge::TxClear)
         win |= PURGE_TXCLEAR;
-    return ::PurgeComm(handle_, win) ? 0 : LastError();
+    return ::PurgeComm(handle_.Get(), win) ? 0 : LastError();
 }
 
 bool Win32SerialDevice::IsDeviceGone(int error) const {
@@ -237,7 +222,7 @@ int Win32SerialDevice::ClearErrors(SerialStatus& status) {
                    {CE_RXOVER, SerialLineError::RxOver},   {CE_TXFULL, SerialLineError::TxFull}};
     DWORD errors = 0;
     COMSTAT stat{};
-    if (!::ClearCommError(handle_, &errors, &stat))
+    if (!::ClearCommError(handle_.Get(), &errors, &stat))
         return LastError();
     status.errors = 0;
     for (const auto& e : kErrors)
@@ -250,7 +235,7 @@ int Win32SerialDevice::ClearErrors(SerialStatus& status) {
 
 int Win32SerialDevice::GetModemStatus(unsigned& lines) {
     DWORD status = 0;
-    if (!::GetCommModemStatus(handle_, &status))
+    if (!::GetCommModemStatus(handle_.Get(), &status))
         return LastError();
     lines = ((status & MS_CTS_ON) ? SerialModem::Cts : 0u) |
             ((status & MS_DSR_ON) ? SerialModem::Dsr : 0u) |
@@ -262,23 +247,23 @@ int Win32SerialDevice::GetModemStatus(unsigned& lines) {
 int Win32SerialDevice::StartEventWatch(unsigned events) {
     if (!watch_)
         return ERROR_INVALID_HANDLE;
-    ::ResetEvent(watch_->stop);
+    ::ResetEvent(watch_->stop.Get());
     watch_->mask = ToWinEvents(events);
-    return ::SetCommMask(handle_, watch_->mask) ? 0 : LastError();
+    return ::SetCommMask(handle_.Get(), watch_->mask) ? 0 : LastError();
 }
 
 SerialEventWait Win32SerialDevice::PollInput() {
     EventWatch& w = *watch_;
     if (!(w.mask & EV_RXCHAR)) {
-        ::WaitForSingleObject(w.stop, INFINITE);
+        ::WaitForSingleObject(w.stop.Get(), INFINITE);
         return {SerialEventWait::Stopped, 0};
     }
-    if (::WaitForSingleObject(w.stop, kInputPollMs) == WAIT_OBJECT_0)
+    if (::WaitForSingleObject(w.stop.Get(), kInputPollMs) == WAIT_OBJECT_0)
         return {SerialEventWait::Stopped, 0};
     // Line errors found here are cleared unreported; nothing in this program handles them.
     DWORD errors = 0;
     COMSTAT stat{};
-    if (::ClearCommError(handle_, &errors, &stat) && stat.cbInQue > 0)
+    if (::ClearCommError(handle_.Get(), &errors, &stat) && stat.cbInQue > 0)
         return {SerialEventWait::Occurred, SerialEvent::RxChar};
     return {SerialEventWait::Ended, 0};
 }
@@ -288,20 +273,20 @@ SerialEventWait Win32SerialDevice::WaitEvent() {
     if (w.polling)
         return PollInput();
     // Events that complete at once must not keep the thread from seeing its stop.
-    if (::WaitForSingleObject(w.stop, 0) == WAIT_OBJECT_0)
+    if (::WaitForSingleObject(w.stop.Get(), 0) == WAIT_OBJECT_0)
         return {SerialEventWait::Stopped, 0};
     OVERLAPPED& ov = w.wait.overlapped;
     ::ResetEvent(ov.hEvent);
     w.occurred = 0;
-    BOOL started = ::WaitCommEvent(handle_, &w.occurred, &ov);
+    BOOL started = ::WaitCommEvent(handle_.Get(), &w.occurred, &ov);
     DWORD error = started ? 0 : ::GetLastError();
     // Wine refuses the wait at once (ERROR_NOT_SUPPORTED) while the mask holds a modem-line
     // event, and accepts it without them: keep watching what it accepts. Windows never
     // takes this path.
     if (error == ERROR_NOT_SUPPORTED && (w.mask & kModemLineEvents)) {
         w.mask &= ~kModemLineEvents;
-        if (::SetCommMask(handle_, w.mask)) {
-            started = ::WaitCommEvent(handle_, &w.occurred, &ov);
+        if (::SetCommMask(handle_.Get(), w.mask)) {
+            started = ::WaitCommEvent(handle_.Get(), &w.occurred, &ov);
             error = started ? 0 : ::GetLastError();
         }
     }
@@ -309,16 +294,16 @@ SerialEventWait Win32SerialDevice::WaitEvent() {
         return {SerialEventWait::Occurred, FromWinEvents(w.occurred)};
     if (error != ERROR_IO_PENDING) {
         // Nothing to watch: sleep until the stop request rather than retry.
-        ::WaitForSingleObject(w.stop, INFINITE);
+        ::WaitForSingleObject(w.stop.Get(), INFINITE);
         return {SerialEventWait::Stopped, 0};
     }
     w.pending = true;
-    const HANDLE handles[] = {ov.hEvent, w.stop};
+    const HANDLE handles[] = {ov.hEvent, w.stop.Get()};
     if (::WaitForMultipleObjects(2, handles, FALSE, INFINITE) != WAIT_OBJECT_0)
         return {SerialEventWait::Stopped, 0};
     w.pending = false;
     DWORD unused = 0;
-    if (!::GetOverlappedResult(handle_, &ov, &unused, FALSE)) {
+    if (!::GetOverlappedResult(handle_.Get(), &ov, &unused, FALSE)) {
         // Wine ends every accepted wait on a pty as cancelled a few ms later, whatever the
         // mask, and each such wait costs CPU and memory it never gives back: from now on
         // received characters are found by looking at the input queue. Windows only ends a
@@ -331,17 +316,17 @@ SerialEventWait Win32SerialDevice::WaitEvent() {
 
 void Win32SerialDevice::StopEventWatch() {
     if (watch_)
-        ::SetEvent(watch_->stop);
+        ::SetEvent(watch_->stop.Get());
 }
 
 void Win32SerialDevice::EndEventWatch() {
     EventWatch& w = *watch_;
-    ::SetCommMask(handle_, 0);
+    ::SetCommMask(handle_.Get(), 0);
     if (w.pending) {
         // The abandoned wait still owns its block: let it finish before anyone reuses it.
         DWORD unused = 0;
-        ::CancelIoEx(handle_, &w.wait.overlapped);
-        ::GetOverlappedResult(handle_, &w.wait.overlapped, &unused, TRUE);
+        ::CancelIoEx(handle_.Get(), &w.wait.overlapped);
+        ::GetOverlappedResult(handle_.Get(), &w.wait.overlapped, &unused, TRUE);
         w.pending = false;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ISerialDevice.h"
+#include "platform/win32/UniqueHandle.h"
 
 #include <memory>
 
@@ -35,7 +36,7 @@ public:
 private:
     struct EventWatch;
     SerialEventWait PollInput();
-    void* handle_;
+    UniqueHandle handle_;
     std::unique_ptr<EventWatch> watch_;
 };
 
