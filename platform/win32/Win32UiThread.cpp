@@ -10,11 +10,11 @@ namespace zt {
 
 namespace {
 
-constexpr UINT kBatchMessage = WM_APP + 1;
-constexpr wchar_t kClassName[] = L"ZenitrackUiThreadBatches";
+constexpr UINT BatchMessage = WM_APP + 1;
+constexpr wchar_t ClassName[] = L"ZenitrackUiThreadBatches";
 
 LRESULT CALLBACK BatchWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kBatchMessage) {
+    if (message == BatchMessage) {
         auto* self = reinterpret_cast<Win32UiThread*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (self)
             self->DispatchPending();
@@ -27,9 +27,9 @@ HWND CreateBatchWindow() {
     WNDCLASSW wc{};
     wc.lpfnWndProc = BatchWindowProc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClassName;
+    wc.lpszClassName = ClassName;
     ::RegisterClassW(&wc); // fails harmlessly when a second instance registers it again
-    return ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+    return ::CreateWindowExW(0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
                              nullptr);
 }
 
@@ -37,14 +37,8 @@ HWND CreateBatchWindow() {
 
 Win32UiThread::Win32UiThread(IMessageBox& errors)
     : errors_(errors), owner_(std::this_thread::get_id()), window_(CreateBatchWindow()),
-      queue_([this] { ::PostMessageW(static_cast<HWND>(window_), kBatchMessage, 0, 0); }) {
-    ::SetWindowLongPtrW(static_cast<HWND>(window_), GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(this));
-}
-
-Win32UiThread::~Win32UiThread() {
-    if (window_)
-        ::DestroyWindow(static_cast<HWND>(window_));
+      queue_([this] { ::PostMessageW(window_.Get(), BatchMessage, 0, 0); }) {
+    ::SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void Win32UiThread::Synchronize(const std::function<void()>& batch) {

@@ -2,6 +2,7 @@
 
 #include "platform/IUiThread.h"
 #include "platform/UiBatchQueue.h"
+#include "platform/win32/UniqueHandle.h"
 
 #include <thread>
 
@@ -17,7 +18,6 @@ class IMessageBox;
 class Win32UiThread : public IUiThread {
 public:
     explicit Win32UiThread(IMessageBox& errors);
-    ~Win32UiThread() override;
     Win32UiThread(const Win32UiThread&) = delete;
     Win32UiThread& operator=(const Win32UiThread&) = delete;
 
@@ -33,7 +33,7 @@ public:
 private:
     IMessageBox& errors_;
     std::thread::id owner_;
-    void* window_;
+    UniqueWindow window_;
     UiBatchQueue queue_;
 };
 
