@@ -51,7 +51,7 @@ template <class T, class Read> T ReadOr(IMessageBox& messages, T Default, Read r
 
 std::optional<std::string> TMain::SettingsFileError() const {
     try {
-        TXMLIniFile ini(XmlIniFile, Services.Formats);
+        TXMLIniFile ini(Services.Files, XmlIniFile, Services.Formats);
         return std::nullopt;
     } catch (const EXMLDocError& e) {
         return std::string(e.what());
@@ -91,7 +91,7 @@ bool TMain::OnSomeScreen(int left, int top) const {
 }
 
 void TMain::ReadPlacementAndAlerts() {
-    TXMLIniFile ini(XmlIniFile, Services.Formats);
+    TXMLIniFile ini(Services.Files, XmlIniFile, Services.Formats);
     ini.OpenNode(SectionMain, true);
     const int left = ReadIntegerOr(ini, KeyLeft, 0);
     const int top = ReadIntegerOr(ini, KeyTop, 0);
@@ -105,7 +105,7 @@ void TMain::ReadPlacementAndAlerts() {
 }
 
 void TMain::ReadSettings() {
-    TXMLIniFile ini(XmlIniFile, Services.Formats);
+    TXMLIniFile ini(Services.Files, XmlIniFile, Services.Formats);
     ini.OpenNode(SectionOptionsApp, true);
     ParentApp = ini.ReadString(KeyApp, "CALSAT32");
     ParentInifile = ini.ReadString(KeyInifile, "");
@@ -143,7 +143,7 @@ void TMain::FormActivate() {
 void TMain::StartupBlock() {
     bool configured = false;
     {
-        TXMLIniFile ini(XmlIniFile, Services.Formats);
+        TXMLIniFile ini(Services.Files, XmlIniFile, Services.Formats);
         configured = ini.NodeExists(SectionOptionsCom);
     }
     // Without a serial port or CALSAT32 the first start cannot be completed: Cancel ends
@@ -239,7 +239,7 @@ void TMain::FormClose() {
 
 void TMain::SaveSettings() {
     try {
-        TXMLIniFile ini(XmlIniFile, Services.Formats);
+        TXMLIniFile ini(Services.Files, XmlIniFile, Services.Formats);
         // A window off every screen (under a minimised CALSAT32, say) keeps the place
         // stored before, so the next start does not open out of sight.
         if (OnSomeScreen(Left(), Top())) {

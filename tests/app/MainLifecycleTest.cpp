@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace zt {
@@ -184,6 +185,36 @@ TEST(MainLifecycle, UnwritableSettingsStillParkTheAntenna) {
     rig.main->Close();
     EXPECT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.trace, (Trace{"S", "W000 000", ""}));
+}
+
+TEST(MainLifecycle, ExitSavesThroughTheGivenFileSystem) {
+    MainRig rig;
+    rig.Start();
+    rig.main->SetBounds(33, 44, rig.main->Width(), rig.main->Height());
+    rig.files.calls.clear();
+    rig.main->Close();
+    const std::string temp = rig.settings + ".tmp";
+    const std::string rename = "RenameOver " + temp + " " + rig.settings;
+    const auto& calls = rig.files.calls;
+    const auto write = std::find(calls.begin(), calls.end(), "WriteFlushed " + temp);
+    ASSERT_NE(write, calls.end()) << "the temporary file is flushed to the disk";
+    EXPECT_NE(std::find(write, calls.end(), rename), calls.end()) << "then renamed over";
+    EXPECT_EQ(rig.Stored(SectionMain, KeyLeft), "33");
+
+    // A save the file system refuses is reported once; the file stays as it was.
+    MainRig refused;
+    refused.Start();
+    const auto bytes = [&] {
+        std::ifstream in(refused.settings, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = bytes();
+    refused.files.failing.insert("RenameOver " + refused.settings + ".tmp " + refused.settings);
+    refused.main->Close();
+    EXPECT_EQ(refused.messages.shown.size(), 1u);
+    EXPECT_EQ(refused.trace, (Trace{"S", "W000 000", ""})) << "the antenna still parks";
+    EXPECT_EQ(bytes(), before);
+    EXPECT_FALSE(std::filesystem::exists(refused.settings + ".tmp"));
 }
 
 TEST(MainLifecycle, OptionsCommand) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/uMain.h"
+#include "settings/StdFileSystem.h"
 #include "settings/XMLInifile.h"
 #include "tests/fakes/FakeFileSystem.h"
 #include "tests/fakes/FakeIniFile.h"
@@ -159,6 +160,7 @@ struct MainRig {
         ini.Set(Ini, "TIMEOFFSET", "TimeOffset", "32400");
         ini.Set(Ini, "TIMEOFFSET", "ChrLST", "JST");
         files.files.insert(Ini);
+        files.realDisk = &disk;
         calsat = windows.AddTopLevel("CALSAT32(SGP)", {100, 100, 740, 500});
         passTable = windows.AddChild(calsat, "ThunderRT6TextBox", 84, PassTable);
     }
@@ -233,6 +235,8 @@ struct MainRig {
     SimController controller{trace};
     FakeRegistry registry;
     DesktopWindows windows;
+    // The settings file lies on the real disk, in dir; CALSAT32's files are only answered.
+    StdFileSystem disk;
     FakeFileSystem files;
     FakeIniFile ini;
     TracingTone tone{trace};

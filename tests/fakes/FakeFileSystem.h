@@ -10,23 +10,33 @@
 namespace zt {
 
 // FileExists answers from `files`; the other operations work on `disk`, an in-memory disk
-// whose files have bytes, where links resolve through `links` and chosen calls fail.
+// whose files have bytes, where links resolve through `links` and chosen calls fail, or
+// on a real disk (`realDisk`).
 class FakeFileSystem : public IFileSystem {
 public:
     bool FileExists(const std::string& path) override { return files.count(path) > 0; }
 
     bool Exists(const std::string& path) override {
         Call("Exists", path);
+        if (realDisk)
+            return realDisk->Exists(path);
         return disk.count(path) > 0 || links.count(path) > 0;
     }
     std::string ReadAll(const std::string& path) override {
         Call("ReadAll", path);
+        if (realDisk)
+            return realDisk->ReadAll(path);
         const auto file = disk.find(Follow(path));
         if (file == disk.end())
             throw EFileSystemError("no file \"" + path + "\"");
         return file->second;
     }
     void WriteFlushed(const std::string& path, const std::string& bytes) override {
+        if (realDisk) {
+            Call("WriteFlushed", path);
+            realDisk->WriteFlushed(path, bytes);
+            return;
+        }
         // A write that fails leaves what it had written so far.
         disk[path] = bytes.substr(0, bytes.size() / 2);
         Call("WriteFlushed", path);
@@ -34,6 +44,10 @@ public:
     }
     void RenameOver(const std::string& from, const std::string& to) override {
         Call("RenameOver", from + " " + to);
+        if (realDisk) {
+            realDisk->RenameOver(from, to);
+            return;
+        }
         const auto file = disk.find(from);
         if (file == disk.end())
             throw EFileSystemError("no file \"" + from + "\"");
@@ -43,10 +57,15 @@ public:
     }
     void RemoveFile(const std::string& path) noexcept override {
         calls.push_back("RemoveFile " + path);
-        disk.erase(path);
+        if (realDisk)
+            realDisk->RemoveFile(path);
+        else
+            disk.erase(path);
     }
     std::string ResolvedPath(const std::string& path) override {
         Call("ResolvedPath", path);
+        if (realDisk)
+            return realDisk->ResolvedPath(path);
         return Follow(path);
     }
 
@@ -59,6 +78,9 @@ public:
     // (RenameOver calls) pass before every one after them fails, when not negative.
     std::set<std::string> failing;
     int renamesBeforeFailure = -1;
+    // When set, the operations other than FileExists go to this file system instead of
+    // `disk` and `links`, still recorded and failed as chosen.
+    IFileSystem* realDisk = nullptr;
 
 private:
     std::string Follow(std::string path) const {
