@@ -16,7 +16,7 @@ namespace {
 constexpr const char* RegistryUnreadable = "CALSAT32のレジストリが読めません";
 // Added to the parse error of a settings file that cannot be read at the start.
 constexpr const char* SettingsWayOut =
-    "を直すか削除してOptions(Ctrl+Z)で設定し直すか、Exit(Ctrl+X)で終了してください";
+    "を直すか、Options(Ctrl+Z)で新しい設定に置き換えるか、Exit(Ctrl+X)で終了してください";
 
 // The path with its extension (if the file name has one) replaced.
 std::string ChangeFileExt(const std::string& path, const std::string& ext) {

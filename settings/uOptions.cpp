@@ -4,6 +4,7 @@
 #include "platform/ScopeGuard.h"
 #include "rotator/GS232.h"
 #include "settings/XMLDocumentFile.h"
+#include "settings/XMLErrors.h"
 #include "settings/XMLInifile.h"
 #include "settings/uOptionsRules.h"
 #include "ui/Application.h"
@@ -12,6 +13,8 @@ namespace zt {
 namespace {
 
 constexpr const char* SerialPortMap = "HARDWARE\\DEVICEMAP\\SERIALCOMM";
+// Added to the parse error of a settings file the dialog cannot read.
+constexpr const char* UnreadableFileNote = "\r\n既定値で開きます。OKで設定ファイルを置き換えます";
 
 // A hand-edited value that does not convert is reported and its default stands in, so
 // that OK does not write empty values over the keys after it.
@@ -48,8 +51,30 @@ void TOptions::ListComPorts() {
 }
 
 void TOptions::KeepFileAsFound() {
-    if (FServices.Files.Exists(FXMLIniFile))
-        FFileAsFound = FServices.Files.ReadAll(FXMLIniFile);
+    if (!FServices.Files.Exists(FXMLIniFile))
+        return;
+    FFileAsFound = FServices.Files.ReadAll(FXMLIniFile);
+    try {
+        TXMLIniFile ini(FServices.Files, FXMLIniFile, FServices.Formats);
+    } catch (const EDOMParseError& e) {
+        // Options is the way out the main window names for such a file.
+        FFileUnreadable = true;
+        App().Messages().Show(e.what() + std::string(UnreadableFileNote), MessageKind::Warning);
+    }
+}
+
+std::unique_ptr<TXMLIniFile> TOptions::OpenFoundSettings() {
+    // Without a file name the store stays in memory.
+    return std::make_unique<TXMLIniFile>(
+        FServices.Files, FFileUnreadable ? std::string() : FXMLIniFile, FServices.Formats);
+}
+
+void TOptions::ReplaceUnreadableFile() {
+    if (!FFileUnreadable)
+        return;
+    TXMLIniFile blank(FServices.Files, "", FServices.Formats);
+    ReplaceFileContents(FServices.Files, FXMLIniFile, SerializeXml(blank.XMLDocument()));
+    FFileUnreadable = false;
 }
 
 void TOptions::RestoreFileAsFound() {
@@ -60,7 +85,8 @@ void TOptions::RestoreFileAsFound() {
 }
 
 void TOptions::LoadPlacement() {
-    TXMLIniFile ini(FServices.Files, FXMLIniFile, FServices.Formats);
+    const auto found = OpenFoundSettings();
+    TXMLIniFile& ini = *found;
     ini.OpenNode(SectionOptions, true);
     const int left = ini.ReadInteger(KeyLeft, 0);
     const int top = ini.ReadInteger(KeyTop, 0);
@@ -74,7 +100,8 @@ void TOptions::LoadPlacement() {
 }
 
 void TOptions::LoadOptions() {
-    TXMLIniFile ini(FServices.Files, FXMLIniFile, FServices.Formats);
+    const auto found = OpenFoundSettings();
+    TXMLIniFile& ini = *found;
     FFirstStart = !ini.NodeExists(SectionOptionsCom);
     IMessageBox& messages = App().Messages();
     const auto text = [&](const char* key, const std::string& Default,
@@ -175,6 +202,7 @@ void TOptions::btnOk0Click() {
         if (!saved)
             SetModalResult(ModalResult::None);
     });
+    ReplaceUnreadableFile();
     SavePlacement();
     SaveOptions();
     saved = true;

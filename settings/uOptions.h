@@ -17,12 +17,14 @@
 #include "ui/Panel.h"
 #include "ui/RadioGroup.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace zt {
 
 class TGS232;
+class TXMLIniFile;
 
 struct TOptionsServices {
     IRegistry& Registry;
@@ -163,6 +165,10 @@ private:
     void ConnectEdits();
     void ListComPorts();
     void KeepFileAsFound();
+    // The settings as the dialog found them; a file that does not parse reads as empty.
+    std::unique_ptr<TXMLIniFile> OpenFoundSettings();
+    // OK replaces a file that does not parse as a whole, in one step.
+    void ReplaceUnreadableFile();
     void RestoreFileAsFound();
     void LoadPlacement();
     void LoadOptions();
@@ -179,6 +185,8 @@ private:
     bool FOptionsWritten = false;
     // The settings file's bytes when the dialog was made; none when there was no file.
     std::optional<std::string> FFileAsFound;
+    // The file found does not parse: the dialog opens with its defaults.
+    bool FFileUnreadable = false;
 
     std::string FApp;
     std::string FIniFile;

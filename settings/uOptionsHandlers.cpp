@@ -106,7 +106,8 @@ void TOptions::SetGs232BReplies(bool Value) {
 
 void TOptions::cmbAppChange() {
     FApp = cmbApp.Text();
-    TXMLIniFile ini(FServices.Files, FXMLIniFile, FServices.Formats);
+    const auto found = OpenFoundSettings();
+    TXMLIniFile& ini = *found;
     if (!ini.OpenNode(SectionRegistry, false))
         return;
     // Shown as well, so that what OK saves is what the user sees.

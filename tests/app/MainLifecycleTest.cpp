@@ -273,11 +273,13 @@ TEST(MainLifecycle, CorruptSettingsAreReportedOnceWithTheWayOutAndLeftAlone) {
     ASSERT_EQ(rig.messages.texts().size(), 1u);
     const std::string text = rig.messages.texts()[0];
     EXPECT_NE(text.find("行"), std::string::npos) << "the parser's message: " << text;
-    EXPECT_NE(text.find("zenitrack.xmlを直すか削除してOptions(Ctrl+Z)"), std::string::npos) << text;
+    EXPECT_NE(text.find("zenitrack.xmlを直すか、Options(Ctrl+Z)で新しい設定に置き換えるか"),
+              std::string::npos)
+        << text;
     EXPECT_NE(text.find("Exit(Ctrl+X)"), std::string::npos) << text;
     EXPECT_EQ(rig.dialogs.optionsShown, 0);
 
-    // The file deleted, Options writes a new set-up, and the link starts.
+    // Options replaces the file with a new set-up, and the link starts.
     rig.dialogs.optionsAnswers = {true};
     rig.dialogs.onOptionsOk = [&](const std::string&) {
         std::filesystem::remove(rig.settings);
@@ -297,6 +299,21 @@ TEST(MainLifecycle, CorruptSettingsAreReportedOnceWithTheWayOutAndLeftAlone) {
     EXPECT_EQ(left.messages.texts().size(), 1u);
     std::ifstream in(left.settings);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), broken);
+}
+
+TEST(MainLifecycle, OptionsOkOverACorruptFileWritesANewSetUpAndStarts) {
+    MainRig rig;
+    rig.UseRealDialogs();
+    std::ofstream(rig.settings) << "<?xml version=\"1.0\"?>\n<Zenitrack><Options></Opt";
+    rig.Create();
+    rig.main->Show();
+    rig.host.Script([](Form& shown) { dynamic_cast<TOptions&>(shown).btnOk1.Click(); });
+    rig.main->KeyDown('Z', ssCtrl);
+    EXPECT_EQ(rig.messages.texts().size(), 2u) << "the start's report, then the dialog's";
+    EXPECT_TRUE(rig.main->Timer1.Enabled()) << "the link starts on the new set-up";
+    EXPECT_EQ(rig.Stored(SectionOptionsCom, KeyComPort), "COM3");
+    rig.main->Close();
+    EXPECT_EQ(rig.Stored(SectionAlert, KeyPreAosTime), "3") << "saved at exit again";
 }
 
 TEST(MainLifecycle, APositionOffEveryScreenIsNeitherUsedNorStored) {

@@ -3,9 +3,11 @@
 // One trace records, in order, what reached the controller and the tone generator.
 #pragma once
 
+#include "app/MainDialogs.h"
 #include "app/uMain.h"
 #include "settings/StdFileSystem.h"
 #include "settings/XMLInifile.h"
+#include "tests/fakes/FakeFileDialog.h"
 #include "tests/fakes/FakeFileSystem.h"
 #include "tests/fakes/FakeIniFile.h"
 #include "tests/fakes/FakeMessageBox.h"
@@ -14,6 +16,7 @@
 #include "tests/fakes/FakeTone.h"
 #include "tests/fakes/FakeUiHost.h"
 #include "tests/fakes/FakeUiThread.h"
+#include "tests/fakes/FakeVersionInfo.h"
 #include "tests/fakes/FakeWindows.h"
 #include "ui/Application.h"
 
@@ -203,9 +206,19 @@ struct MainRig {
     }
 
     void Create() {
+        IMainDialogs& shown = realDialogs ? *realDialogs : static_cast<IMainDialogs&>(dialogs);
         main = app.CreateForm<TMain>(TMainServices{registry, windows, files, ini, tone, device, ui,
-                                                   dialogs, LocaleFormats::Japanese(), exe,
+                                                   shown, LocaleFormats::Japanese(), exe,
                                                    [this] { return now; }});
+    }
+    // The real Options dialog (driven by host.Script) on a machine where its defaults pass
+    // its check, instead of the scripted answers.
+    void UseRealDialogs() {
+        files.files.insert("C:\\Calsat32\\ELEM.TXT");
+        registry.machineStrings["HARDWARE\\DEVICEMAP\\SERIALCOMM"] = {"COM3"};
+        realDialogs = std::make_unique<TMainDialogs>(
+            TOptionsServices{registry, files, fileDialog, LocaleFormats::Japanese()}, versionInfo,
+            exe);
     }
     // A configured program up to its first tick: created, activated, trace forgotten.
     void Start(const std::map<std::string, std::string>& gs232 = {}) {
@@ -244,6 +257,9 @@ struct MainRig {
     FakeUiThread ui;
     ScriptedDialogs dialogs;
     RecordingMessages messages;
+    FakeFileDialog fileDialog;
+    FakeVersionInfo versionInfo;
+    std::unique_ptr<TMainDialogs> realDialogs;
     DesktopHost host{windows};
     Application app{host, messages};
     std::chrono::steady_clock::time_point now{};

@@ -90,6 +90,48 @@ TEST_F(OptionsLoadSave, FreshFileGetsTheDialogDefaultsAndTheFirstListedPort) {
                                                   {"GS232BReplies", "0"}}));
 }
 
+// A settings file that does not parse (the way out the main window names at the start).
+class OptionsCorruptFile : public OptionsLoadSave {
+protected:
+    void SetUp() override {
+        OptionsLoadSave::SetUp();
+        files.disk[File()] = Broken;
+    }
+    static constexpr const char* Broken = "<?xml version=\"1.0\"?>\n<Zenitrack><Options></Opt";
+};
+
+TEST_F(OptionsCorruptFile, OpensWithTheDefaultsSayingSoOnceAndOkReplacesTheFile) {
+    auto dialog = Create();
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_NE(messages.texts()[0].find("OKで設定ファイルを置き換えます"), std::string::npos)
+        << messages.texts()[0];
+    EXPECT_TRUE(dialog->FirstStart()) << "no set-up to protect";
+    EXPECT_EQ(dialog->IniFile(), DefaultIni);
+    EXPECT_EQ(dialog->ComPort(), "COM10");
+    dialog->cmbApp.EnterText("OTHER"); // looks up /Registry in the file found
+    EXPECT_EQ(files.disk.at(File()), Broken) << "nothing written before OK";
+    ASSERT_TRUE(Press(*dialog, dialog->btnOk1));
+    EXPECT_EQ(messages.texts().size(), 1u);
+    const StoredKeys stored = Stored();
+    EXPECT_EQ(stored.at("/Options/Com").at("ComPort"), "COM10");
+    EXPECT_EQ(stored.at("/Options/App").at("App"), "OTHER");
+    EXPECT_FALSE(Create()->FirstStart()) << "the next showing reads the new set-up";
+}
+
+TEST_F(OptionsCorruptFile, CancelLeavesTheFileAsItWas) {
+    for (bool okFirst : {false, true}) {
+        files.disk[File()] = Broken;
+        SetPorts(okFirst ? std::vector<std::string>{} : std::vector<std::string>{"COM3"});
+        auto dialog = Create();
+        if (okFirst) {
+            EXPECT_FALSE(Press(*dialog, dialog->btnOk0)) << "the check rejects it";
+            EXPECT_EQ(Stored().count("/Options/Com"), 1u) << "OK wrote a new file";
+        }
+        EXPECT_TRUE(Press(*dialog, dialog->btnCancel0)) << okFirst;
+        EXPECT_EQ(files.disk.at(File()), Broken) << okFirst;
+    }
+}
+
 TEST_F(OptionsLoadSave, RadioGroupsWriteTheChosenOrdinals) {
     Store(Configured);
     auto dialog = Create();
