@@ -1,5 +1,7 @@
 #include "platform/UiBatchQueue.h"
 
+#include "platform/ScopeGuard.h"
+
 #include <utility>
 
 namespace zt {
@@ -37,13 +39,9 @@ void UiBatchQueue::RunPending() {
             item = queue_.front();
             queue_.pop_front();
         }
-        try {
-            (*item->batch)();
-        } catch (...) {
-            Finish(*item);
-            throw;
-        }
-        Finish(*item);
+        // Its hander is released however the batch ends.
+        const auto release = ScopeExit([&] { Finish(*item); });
+        (*item->batch)();
     }
 }
 
