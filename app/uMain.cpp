@@ -122,6 +122,8 @@ void TMain::ReadSettings() {
     Gs232->SetParkingEl(ReadIntegerOr(ini, KeyParkingEl, 0));
     Gs232->SetGoParking(
         ReadOr(App().Messages(), true, [&](bool d) { return ini.ReadBool(KeyGoParking, d); }));
+    Gs232->SetGs232BReplies(
+        ReadOr(App().Messages(), false, [&](bool d) { return ini.ReadBool(KeyGs232BReplies, d); }));
 }
 
 void TMain::FormActivate() {

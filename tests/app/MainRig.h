@@ -49,6 +49,11 @@ struct SimController {
             if (onCommand)
                 onCommand(command);
         }
+        if (gs232b && (written == "C2\r" || written == "C\r")) {
+            char reply[32];
+            std::snprintf(reply, sizeof reply, "AZ=%03d  EL=%03d\r\n", az, el);
+            return written == "C\r" ? std::string(reply, 6) + "\r\n" : reply;
+        }
         if (written == "C2\r" || written == "C\r") {
             char reply[32];
             std::snprintf(reply, sizeof reply, "+0%03d+0%03d\r\n", az, el);
@@ -57,7 +62,8 @@ struct SimController {
         return {};
     }
     Trace& trace;
-    int az = 0, el = 0; // the rotator's own reading
+    int az = 0, el = 0;  // the rotator's own reading
+    bool gs232b = false; // answers as a GS-232B: "AZ=aaa  EL=eee"
     std::function<void(const std::string&)> onCommand;
 };
 

@@ -51,6 +51,26 @@ TEST_F(TrackingCycle, OrderAndLabels) {
     EXPECT_FALSE(m.imgFocused.Visible());
 }
 
+TEST(TrackingCycleReplies, AGs232BIsReadOnlyWithTheSettingFromTheFile) {
+    struct Case {
+        const char* setting;
+        const char* shown;
+    };
+    for (const Case c : {Case{"1", "123°"}, Case{"0", ""}, Case{nullptr, ""}}) {
+        MainRig rig;
+        rig.controller.gs232b = true;
+        rig.controller.az = 123;
+        rig.controller.el = 45;
+        if (c.setting)
+            rig.Start({{KeyGs232BReplies, c.setting}});
+        else
+            rig.Start();
+        rig.TickAt(9, 50);
+        EXPECT_EQ(rig.main->lblAntennaAz.Caption(), c.shown)
+            << "GS232BReplies " << (c.setting ? c.setting : "missing");
+    }
+}
+
 TEST_F(TrackingCycle, NewPassDetection) {
     TMain& m = *rig.main;
     const int reads = PassReads();
