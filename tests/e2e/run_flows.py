@@ -437,17 +437,12 @@ CASES = {f.__name__.replace("_", "-"): f for f in (
     unwritable_folder, adapter_pulled_exit, adapter_replugged, adapter_comes_back,
     calsat_hangs, b_replies_off)}
 CASES.update({name: rotator_fault for name in ROTATOR_FAULTS})
-# Cases of behaviour the program does not have yet; run with --awaiting-product.
-AWAITING = {"adapter-comes-back"}
 
 
 def main():
     ap = arguments(__doc__)
-    ap.add_argument("--awaiting-product", action="store_true",
-                    help="also run the cases of behaviour still to be built: " +
-                    ", ".join(sorted(AWAITING)))
     args = ap.parse_args()
-    cases = [c for c in CASES if args.awaiting_product or args.only or c not in AWAITING]
+    cases = list(CASES)
     return run_all(args, "e2e-flows", cases, lambda a, c, st: CASES[c](a, c, st))
 
 

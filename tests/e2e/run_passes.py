@@ -28,8 +28,6 @@ PASSES = {
     "Overlap-B": ("Overlap", "pass-north.scn", 0, 0, 450, "b"),
 }
 B_REPLIES = '<GS232BReplies Type="2">-1</GS232BReplies>'
-# Cases of behaviour the program does not have yet; run with --awaiting-product.
-AWAITING = {"Overlap-B"}
 
 
 def fly(args, case, st):
@@ -91,11 +89,8 @@ def judge(case, mode, track, aos, scale):
 def main():
     ap = arguments(__doc__)
     ap.add_argument("--scale", type=float, default=4)
-    ap.add_argument("--awaiting-product", action="store_true",
-                    help="also run the cases of behaviour still to be built: " +
-                    ", ".join(sorted(AWAITING)))
     args = ap.parse_args()
-    cases = [c for c in PASSES if args.awaiting_product or args.only or c not in AWAITING]
+    cases = list(PASSES)
     return run_all(args, "e2e-passes", cases, fly)
 
 
