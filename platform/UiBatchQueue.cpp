@@ -45,14 +45,17 @@ void UiBatchQueue::RunPending() {
     }
 }
 
-void UiBatchQueue::RunUntil(const std::function<bool()>& done) {
+bool UiBatchQueue::RunUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
     while (!done()) {
         {
             std::unique_lock lock(mutex_);
-            handed_.wait(lock, [&] { return !queue_.empty(); });
+            if (!handed_.wait_until(lock, deadline, [&] { return !queue_.empty(); }))
+                return done();
         }
         RunPending();
     }
+    return true;
 }
 
 } // namespace zt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -19,8 +20,9 @@ public:
     // Runs the batches queued so far. A batch's failure is rethrown here, after its hander
     // has been released.
     void RunPending();
-    // Runs batches as they arrive until done() holds, blocking in between.
-    void RunUntil(const std::function<bool()>& done);
+    // Runs batches as they arrive until done() holds, blocking in between; false when done()
+    // still fails after limit.
+    bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
 
 private:
     struct Item {

@@ -1,5 +1,7 @@
 #include "tests/fakes/FakeUiThread.h"
 
+#include <stdexcept>
+
 namespace zt {
 
 void FakeUiThread::Synchronize(const std::function<void()>& batch) {
@@ -14,7 +16,10 @@ void FakeUiThread::HandlePending() {
 }
 
 void FakeUiThread::HandlePendingUntil(const std::function<bool()>& done) {
-    queue_.RunUntil(done);
+    // A serial thread that never finishes would otherwise hang the test without a word.
+    if (!queue_.RunUntil(done, std::chrono::seconds(5)))
+        throw std::runtime_error("HandlePendingUntil: waited 5 s for the batches that end the "
+                                 "wait (the port's serial thread did not finish)");
 }
 
 void FakeUiThread::PumpFor(int ms) {
