@@ -15,7 +15,7 @@ struct BaudRateRow {
     std::uint32_t bitsPerSecond;
 };
 
-inline constexpr std::array<BaudRateRow, br256000 + 1> kBaudRates = {{
+inline constexpr std::array<BaudRateRow, br256000 + 1> BaudRateTable = {{
     {brCustom, "Custom", 0},
     {br110, "110", 110},
     {br300, "300", 300},
@@ -36,12 +36,12 @@ inline constexpr std::array<BaudRateRow, br256000 + 1> kBaudRates = {{
 
 // The row of a speed.
 constexpr const BaudRateRow& BaudRateOf(TBaudRate value) {
-    return kBaudRates[value];
+    return BaudRateTable[value];
 }
 
 constexpr bool RowsFollowTheEnum() {
-    for (std::size_t i = 0; i < kBaudRates.size(); ++i)
-        if (kBaudRates[i].value != static_cast<TBaudRate>(i))
+    for (std::size_t i = 0; i < BaudRateTable.size(); ++i)
+        if (BaudRateTable[i].value != static_cast<TBaudRate>(i))
             return false;
     return true;
 }

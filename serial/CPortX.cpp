@@ -13,10 +13,10 @@ namespace zt {
 
 namespace {
 
-constexpr std::array<const char*, 4> kDataBits = {"5", "6", "7", "8"};
-constexpr std::array<const char*, 3> kStopBits = {"1", "1.5", "2"};
-constexpr std::array<const char*, 5> kParities = {"None", "Odd", "Even", "Mark", "Space"};
-constexpr std::array<const char*, 4> kFlowControls = {"Hardware", "Software", "None", "Custom"};
+constexpr std::array<const char*, 4> DataBitsTexts = {"5", "6", "7", "8"};
+constexpr std::array<const char*, 3> StopBitsTexts = {"1", "1.5", "2"};
+constexpr std::array<const char*, 5> ParityTexts = {"None", "Odd", "Even", "Mark", "Space"};
+constexpr std::array<const char*, 4> FlowControlTexts = {"Hardware", "Software", "None", "Custom"};
 
 char FoldAsciiCase(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -47,15 +47,15 @@ template <class Table> int Lookup(const Table& table, std::string_view text, int
     return fallback;
 }
 
-constexpr std::int64_t kLineEndGraceMs = 100;
+constexpr std::int64_t LineEndBaseGraceMs = 100;
 // The longest character frame: start bit, 8 data bits, parity, 2 stop bits.
-constexpr std::int64_t kBitsPerCharacter = 12;
+constexpr std::int64_t BitsPerCharacter = 12;
 
 // How long a CR at the end of what has come may still be followed by its LF: the LF is one
 // character behind it on the wire, but a USB adapter may hand it over one transfer later.
 std::int64_t LineEndGraceMs(std::uint32_t bitsPerSecond) {
     const std::int64_t speed = bitsPerSecond > 0 ? bitsPerSecond : 110;
-    return kLineEndGraceMs + (2 * kBitsPerCharacter * 1000 + speed - 1) / speed;
+    return LineEndBaseGraceMs + (2 * BitsPerCharacter * 1000 + speed - 1) / speed;
 }
 
 // What the received text says about the reply's end. CR and LF before the first other
@@ -184,40 +184,40 @@ std::string TCPortX::BaudRate() const {
 }
 
 void TCPortX::SetBaudRate(const std::string& Value) {
-    TComPort::SetBaudRate(static_cast<TBaudRate>(Lookup(kBaudRates, Value, br9600)));
+    TComPort::SetBaudRate(static_cast<TBaudRate>(Lookup(BaudRateTable, Value, br9600)));
 }
 
 std::string TCPortX::DataBits() const {
-    return kDataBits[TComPort::DataBits()];
+    return DataBitsTexts[TComPort::DataBits()];
 }
 
 void TCPortX::SetDataBits(const std::string& Value) {
-    TComPort::SetDataBits(static_cast<TDataBits>(Lookup(kDataBits, Value, dbEight)));
+    TComPort::SetDataBits(static_cast<TDataBits>(Lookup(DataBitsTexts, Value, dbEight)));
 }
 
 std::string TCPortX::StopBits() const {
-    return kStopBits[TComPort::StopBits()];
+    return StopBitsTexts[TComPort::StopBits()];
 }
 
 void TCPortX::SetStopBits(const std::string& Value) {
-    TComPort::SetStopBits(static_cast<TStopBits>(Lookup(kStopBits, Value, sbOneStopBit)));
+    TComPort::SetStopBits(static_cast<TStopBits>(Lookup(StopBitsTexts, Value, sbOneStopBit)));
 }
 
 std::string TCPortX::Parity() const {
-    return kParities[TComPort::Parity().Bits()];
+    return ParityTexts[TComPort::Parity().Bits()];
 }
 
 void TCPortX::SetParity(const std::string& Value) {
-    TComPort::Parity().SetBits(static_cast<TParityBits>(Lookup(kParities, Value, prNone)));
+    TComPort::Parity().SetBits(static_cast<TParityBits>(Lookup(ParityTexts, Value, prNone)));
 }
 
 std::string TCPortX::FlowControl() const {
-    return kFlowControls[TComPort::FlowControl().FlowControl()];
+    return FlowControlTexts[TComPort::FlowControl().FlowControl()];
 }
 
 void TCPortX::SetFlowControl(const std::string& Value) {
     TComPort::FlowControl().SetFlowControl(
-        static_cast<TFlowControl>(Lookup(kFlowControls, Value, fcCustom)));
+        static_cast<TFlowControl>(Lookup(FlowControlTexts, Value, fcCustom)));
 }
 
 void TCPortX::SetDelimiter(const std::string& Value) {

@@ -6,7 +6,7 @@ namespace zt {
 
 namespace {
 
-constexpr std::array<const char*, 24> kTexts = {
+constexpr std::array<const char*, 24> ErrorTexts = {
     "Unable to open com port",
     "WriteFile function failed",
     "ReadFile function failed",
@@ -36,9 +36,9 @@ constexpr std::array<const char*, 24> kTexts = {
 } // namespace
 
 std::string ComErrorText(int code) {
-    if (code < 1 || code > static_cast<int>(kTexts.size()))
+    if (code < 1 || code > static_cast<int>(ErrorTexts.size()))
         return {};
-    return kTexts[code - 1];
+    return ErrorTexts[code - 1];
 }
 
 EComPort::EComPort(const std::string& message, int code, int winCode, bool deviceLost)

@@ -8,15 +8,15 @@ namespace zt {
 
 namespace {
 
-constexpr DWORD kModemLineEvents = EV_CTS | EV_DSR | EV_RING | EV_RLSD;
+constexpr DWORD ModemLineEvents = EV_CTS | EV_DSR | EV_RING | EV_RLSD;
 // How often the input queue is looked at where the platform cannot wait for line events.
-constexpr DWORD kInputPollMs = 100;
+constexpr DWORD InputPollMs = 100;
 
 struct EventBit {
     unsigned serial;
     DWORD win;
 };
-constexpr EventBit kEventBits[] = {
+constexpr EventBit EventBits[] = {
     {SerialEvent::RxChar, EV_RXCHAR}, {SerialEvent::TxEmpty, EV_TXEMPTY},
     {SerialEvent::RxFlag, EV_RXFLAG}, {SerialEvent::Ring, EV_RING},
     {SerialEvent::Break, EV_BREAK},   {SerialEvent::Cts, EV_CTS},
@@ -26,7 +26,7 @@ constexpr EventBit kEventBits[] = {
 
 DWORD ToWinEvents(unsigned events) {
     DWORD mask = 0;
-    for (const auto& b : kEventBits)
+    for (const auto& b : EventBits)
         if (events & b.serial)
             mask |= b.win;
     return mask;
@@ -34,7 +34,7 @@ DWORD ToWinEvents(unsigned events) {
 
 unsigned FromWinEvents(DWORD mask) {
     unsigned events = 0;
-    for (const auto& b : kEventBits)
+    for (const auto& b : EventBits)
         if (mask & b.win)
             events |= b.serial;
     return events;
@@ -126,12 +126,12 @@ bool Win32SerialDevice::IsOpen() const {
 }
 
 int Win32SerialDevice::SetLineSettings(const SerialLineSettings& s) {
-    static constexpr BYTE kParity[] = {NOPARITY, ODDPARITY, EVENPARITY, MARKPARITY, SPACEPARITY};
-    static constexpr BYTE kStopBits[] = {ONESTOPBIT, ONE5STOPBITS, TWOSTOPBITS};
-    static constexpr DWORD kDtr[] = {DTR_CONTROL_DISABLE, DTR_CONTROL_ENABLE,
-                                     DTR_CONTROL_HANDSHAKE};
-    static constexpr DWORD kRts[] = {RTS_CONTROL_DISABLE, RTS_CONTROL_ENABLE, RTS_CONTROL_HANDSHAKE,
-                                     RTS_CONTROL_TOGGLE};
+    static constexpr BYTE Parities[] = {NOPARITY, ODDPARITY, EVENPARITY, MARKPARITY, SPACEPARITY};
+    static constexpr BYTE StopBitsTexts[] = {ONESTOPBIT, ONE5STOPBITS, TWOSTOPBITS};
+    static constexpr DWORD DtrControls[] = {DTR_CONTROL_DISABLE, DTR_CONTROL_ENABLE,
+                                            DTR_CONTROL_HANDSHAKE};
+    static constexpr DWORD RtsControls[] = {RTS_CONTROL_DISABLE, RTS_CONTROL_ENABLE,
+                                            RTS_CONTROL_HANDSHAKE, RTS_CONTROL_TOGGLE};
     DCB dcb{};
     dcb.DCBlength = sizeof dcb;
     dcb.BaudRate = s.baudRate;
@@ -139,20 +139,20 @@ int Win32SerialDevice::SetLineSettings(const SerialLineSettings& s) {
     dcb.fParity = s.parityCheck;
     dcb.fOutxCtsFlow = s.outCtsFlow;
     dcb.fOutxDsrFlow = s.outDsrFlow;
-    dcb.fDtrControl = kDtr[static_cast<int>(s.dtr)];
+    dcb.fDtrControl = DtrControls[static_cast<int>(s.dtr)];
     dcb.fDsrSensitivity = s.dsrSensitivity;
     dcb.fTXContinueOnXoff = s.txContinueOnXoff;
     dcb.fOutX = s.outXonXoff;
     dcb.fInX = s.inXonXoff;
     dcb.fErrorChar = s.errorReplace;
     dcb.fNull = s.discardNull;
-    dcb.fRtsControl = kRts[static_cast<int>(s.rts)];
+    dcb.fRtsControl = RtsControls[static_cast<int>(s.rts)];
     dcb.fAbortOnError = FALSE;
     dcb.XonLim = s.xonLimit;
     dcb.XoffLim = s.xoffLimit;
     dcb.ByteSize = s.byteSize;
-    dcb.Parity = kParity[static_cast<int>(s.parity)];
-    dcb.StopBits = kStopBits[static_cast<int>(s.stopBits)];
+    dcb.Parity = Parities[static_cast<int>(s.parity)];
+    dcb.StopBits = StopBitsTexts[static_cast<int>(s.stopBits)];
     dcb.XonChar = s.xonChar;
     dcb.XoffChar = s.xoffChar;
     dcb.ErrorChar = s.errorChar;
@@ -216,16 +216,17 @@ int Win32SerialDevice::ClearErrors(SerialStatus& status) {
     static constexpr struct {
         DWORD win;
         unsigned serial;
-    } kErrors[] = {{CE_FRAME, SerialLineError::Frame},     {CE_RXPARITY, SerialLineError::Parity},
-                   {CE_OVERRUN, SerialLineError::Overrun}, {CE_BREAK, SerialLineError::Break},
-                   {CE_IOE, SerialLineError::IO},          {CE_MODE, SerialLineError::Mode},
-                   {CE_RXOVER, SerialLineError::RxOver},   {CE_TXFULL, SerialLineError::TxFull}};
+    } LineErrors[] = {
+        {CE_FRAME, SerialLineError::Frame},     {CE_RXPARITY, SerialLineError::Parity},
+        {CE_OVERRUN, SerialLineError::Overrun}, {CE_BREAK, SerialLineError::Break},
+        {CE_IOE, SerialLineError::IO},          {CE_MODE, SerialLineError::Mode},
+        {CE_RXOVER, SerialLineError::RxOver},   {CE_TXFULL, SerialLineError::TxFull}};
     DWORD errors = 0;
     COMSTAT stat{};
     if (!::ClearCommError(handle_.Get(), &errors, &stat))
         return LastError();
     status.errors = 0;
-    for (const auto& e : kErrors)
+    for (const auto& e : LineErrors)
         if (errors & e.win)
             status.errors |= e.serial;
     status.inQueue = stat.cbInQue;
@@ -258,7 +259,7 @@ SerialEventWait Win32SerialDevice::PollInput() {
         ::WaitForSingleObject(w.stop.Get(), INFINITE);
         return {SerialEventWait::Stopped, 0};
     }
-    if (::WaitForSingleObject(w.stop.Get(), kInputPollMs) == WAIT_OBJECT_0)
+    if (::WaitForSingleObject(w.stop.Get(), InputPollMs) == WAIT_OBJECT_0)
         return {SerialEventWait::Stopped, 0};
     // Line errors found here are cleared unreported; nothing in this program handles them.
     DWORD errors = 0;
@@ -283,8 +284,8 @@ SerialEventWait Win32SerialDevice::WaitEvent() {
     // Wine refuses the wait at once (ERROR_NOT_SUPPORTED) while the mask holds a modem-line
     // event, and accepts it without them: keep watching what it accepts. Windows never
     // takes this path.
-    if (error == ERROR_NOT_SUPPORTED && (w.mask & kModemLineEvents)) {
-        w.mask &= ~kModemLineEvents;
+    if (error == ERROR_NOT_SUPPORTED && (w.mask & ModemLineEvents)) {
+        w.mask &= ~ModemLineEvents;
         if (::SetCommMask(handle_.Get(), w.mask)) {
             started = ::WaitCommEvent(handle_.Get(), &w.occurred, &ov);
             error = started ? 0 : ::GetLastError();

@@ -53,7 +53,9 @@ void Win32UiThread::HandlePending() {
 }
 
 void Win32UiThread::HandlePendingUntil(const std::function<bool()>& done) {
-    queue_.RunUntil(done);
+    // The serial thread ends once it is told to stop, however long its last call takes.
+    while (!queue_.RunUntil(done, std::chrono::seconds(1))) {
+    }
 }
 
 void Win32UiThread::DispatchPending() {
