@@ -47,7 +47,7 @@ struct Scenario {
 //   satellite NAME...        start YYYY-MM-DD HH:MM:SS    revolution N
 //   timeoffset SECONDS       chrlst NAME                  rows N
 //   observer LAT LON         orbit INCLINATION ALTITUDE_KM PHASE [NODE]
-//   point SECONDS AZ EL      fault SPEC (see ParseFault)
+//   point SECONDS AZ EL      fault FAULT (see ParseFault)
 //   change SECONDS INCLINATION ALTITUDE_KM PHASE NODE NAME...   (after an orbit line)
 // Exactly one of orbit and point lines. Throws std::runtime_error naming the line.
 Scenario ParseScenario(std::string_view text);

@@ -17,7 +17,7 @@ const char* const SimUsage =
     "  --regkey PATH     registry key below HKEY_CURRENT_USER (default\n"
     "                    \"\\Software\\VB and VBA Program Settings\\TAVMIR\\CALSAT32\")\n"
     "  --ini PATH        INI file to write (default \"C:\\Calsat32\\CALSAT32.INI\")\n"
-    "  --fault SPEC      a fault switch, as a scenario's fault line; may repeat:\n"
+    "  --fault FAULT     a fault switch, as a scenario's fault line; may repeat:\n"
     "                    \"delete NAME FROM [UNTIL]\", \"text NAME TEXT FROM [UNTIL]\",\n"
     "                    \"close AT\", \"hang AT SECONDS\" (AT: seconds of simulated time\n"
     "                    after the start; a hang's SECONDS are of the wall clock, while\n"
